@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <string>
+
+// The only place that talks to the operating system; everything else uses these functions.
+namespace plataforma {
+
+#ifdef _WIN32
+inline constexpr const char* separador = "\\";
+#else
+inline constexpr const char* separador = "/";
+#endif
+
+// One line as text mode gives it: the line end, with a carriage return before it, is dropped.
+// (Windows text mode drops that carriage return already; files from there reach Linux with it.)
+inline bool lerLinha(std::istream& entrada, std::string& linha) {
+  if (!std::getline(entrada, linha)) return false;
+  if (!linha.empty() && linha.back() == '\r') linha.pop_back();
+  return true;
+}
+
+// Current working directory; empty only when it cannot be had at all.
+std::string diretorioAtual();
+
+// Console output in UTF-8.
+void configurarConsole();
+
+// Folder searched for the model library's own dependencies.
+void definirPastaBibliotecas(const std::string& pasta);
+
+// Waits for a key at the end of a run; only when a person is there to press it.
+void pausar();
+
+void* carregarBiblioteca(const std::string& caminho);
+void* obterFuncao(void* biblioteca, const char* nome);
+void liberarBiblioteca(void* biblioteca);
+
+// Local time written with a strftime format.
+std::string horaLocal(const char* formato);
+
+// String value of the machine-wide registry; empty where there is none.
+std::string lerRegistro(const std::string& chave, const std::string& nomeValor);
+
+void dormir(uint32_t milissegundos);
+
+// A thread running funcao(argumento); null when it cannot be started.
+using FuncaoTarefa = unsigned (*)(void*);
+void* iniciarTarefa(FuncaoTarefa funcao, void* argumento);
+void aguardarTarefa(void* tarefa);
+void fecharTarefa(void* tarefa);
+
+// A lock held across one log line.
+class Trava {
+ public:
+  Trava();
+  ~Trava();
+  Trava(const Trava&) = delete;
+  Trava& operator=(const Trava&) = delete;
+  void travar();
+  void destravar();
+
+ private:
+  void* dados;
+};
+
+}  // namespace plataforma

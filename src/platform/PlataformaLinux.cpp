@@ -1,0 +1,83 @@
+#include <dlfcn.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <iostream>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "platform/Plataforma.h"
+
+namespace plataforma {
+
+std::string diretorioAtual() {
+  std::vector<char> buffer(4096);
+  while (true) {
+    if (getcwd(buffer.data(), buffer.size()) != nullptr) return buffer.data();
+    if (errno != ERANGE || buffer.size() > (1u << 24)) return "";
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+void configurarConsole() {}
+
+// The loader needs no search folder here: the library is opened by its relative path.
+void definirPastaBibliotecas(const std::string&) {}
+
+void pausar() {
+  if (!isatty(STDIN_FILENO)) return;
+  std::cout << "Pressione qualquer tecla para continuar. . ." << std::flush;
+  std::cin.get();
+}
+
+void* carregarBiblioteca(const std::string& caminho) {
+  // dlopen searches the library path for a name without a slash; a relative path must stay one.
+  const std::string nome = caminho.find('/') == std::string::npos ? "./" + caminho : caminho;
+  return dlopen(nome.c_str(), RTLD_NOW | RTLD_LOCAL);
+}
+
+void* obterFuncao(void* biblioteca, const char* nome) { return dlsym(biblioteca, nome); }
+
+void liberarBiblioteca(void* biblioteca) {
+  if (biblioteca != nullptr) dlclose(biblioteca);
+}
+
+std::string horaLocal(const char* formato) {
+  const time_t agora = time(nullptr);
+  struct tm local {};
+  localtime_r(&agora, &local);
+  std::vector<char> buffer(4096);
+  const size_t tamanho = strftime(buffer.data(), buffer.size(), formato, &local);
+  return std::string(buffer.data(), tamanho);
+}
+
+std::string lerRegistro(const std::string&, const std::string&) { return ""; }
+
+void dormir(uint32_t milissegundos) {
+  std::this_thread::sleep_for(std::chrono::milliseconds(milissegundos));
+}
+
+void* iniciarTarefa(FuncaoTarefa funcao, void* argumento) {
+  try {
+    return new std::thread(funcao, argumento);
+  } catch (const std::exception&) {
+    return nullptr;
+  }
+}
+
+void aguardarTarefa(void* tarefa) {
+  auto* thread = static_cast<std::thread*>(tarefa);
+  if (thread != nullptr && thread->joinable()) thread->join();
+}
+
+void fecharTarefa(void* tarefa) { delete static_cast<std::thread*>(tarefa); }
+
+Trava::Trava() : dados(new std::mutex) {}
+Trava::~Trava() { delete static_cast<std::mutex*>(dados); }
+void Trava::travar() { static_cast<std::mutex*>(dados)->lock(); }
+void Trava::destravar() { static_cast<std::mutex*>(dados)->unlock(); }
+
+}  // namespace plataforma

@@ -1,0 +1,101 @@
+#include <direct.h>
+#include <process.h>
+#include <windows.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <vector>
+
+#include "platform/Plataforma.h"
+
+namespace plataforma {
+
+std::string diretorioAtual() {
+  // _getcwd with a null buffer allocates what the path needs: no 260-byte limit.
+  char* texto = _getcwd(nullptr, 0);
+  if (texto == nullptr) return "";
+  std::string diretorio(texto);
+  std::free(texto);
+  return diretorio;
+}
+
+void configurarConsole() { SetConsoleOutputCP(65001); }
+
+void definirPastaBibliotecas(const std::string& pasta) { SetDllDirectoryA(pasta.c_str()); }
+
+void pausar() { std::system("PAUSE"); }
+
+void* carregarBiblioteca(const std::string& caminho) {
+  return reinterpret_cast<void*>(LoadLibraryA(caminho.c_str()));
+}
+
+void* obterFuncao(void* biblioteca, const char* nome) {
+  return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(biblioteca), nome));
+}
+
+void liberarBiblioteca(void* biblioteca) {
+  if (biblioteca != nullptr) FreeLibrary(static_cast<HMODULE>(biblioteca));
+}
+
+std::string horaLocal(const char* formato) {
+  const time_t agora = time(nullptr);
+  // the log writers hold their lock here, so the shared buffer of localtime is safe
+  struct tm local = *localtime(&agora);
+  std::vector<char> buffer(4096);
+  const size_t tamanho = strftime(buffer.data(), buffer.size(), formato, &local);
+  return std::string(buffer.data(), tamanho);
+}
+
+std::string lerRegistro(const std::string& chave, const std::string& nomeValor) {
+  std::vector<char> buffer(2048);
+  DWORD tamanho = static_cast<DWORD>(buffer.size());
+  const LSTATUS estado = RegGetValueA(HKEY_LOCAL_MACHINE, chave.c_str(), nomeValor.c_str(),
+                                      RRF_RT_REG_SZ, nullptr, buffer.data(), &tamanho);
+  if (estado != ERROR_SUCCESS) return "";
+  return std::string(buffer.data());
+}
+
+void dormir(uint32_t milissegundos) { Sleep(milissegundos); }
+
+namespace {
+
+struct Partida {
+  FuncaoTarefa funcao;
+  void* argumento;
+};
+
+// _beginthreadex wants a stdcall routine; the portable routine runs behind this one.
+unsigned __stdcall iniciarRotina(void* dados) {
+  const Partida partida = *static_cast<Partida*>(dados);
+  delete static_cast<Partida*>(dados);
+  return partida.funcao(partida.argumento);
+}
+
+}  // namespace
+
+void* iniciarTarefa(FuncaoTarefa funcao, void* argumento) {
+  auto* partida = new Partida{funcao, argumento};
+  const uintptr_t handle = _beginthreadex(nullptr, 0, iniciarRotina, partida, 0, nullptr);
+  if (handle == 0) delete partida;
+  return reinterpret_cast<void*>(handle);
+}
+
+void aguardarTarefa(void* tarefa) {
+  if (tarefa != nullptr) WaitForSingleObject(static_cast<HANDLE>(tarefa), INFINITE);
+}
+
+void fecharTarefa(void* tarefa) {
+  if (tarefa != nullptr) CloseHandle(static_cast<HANDLE>(tarefa));
+}
+
+Trava::Trava() : dados(new CRITICAL_SECTION) {
+  InitializeCriticalSection(static_cast<CRITICAL_SECTION*>(dados));
+}
+Trava::~Trava() {
+  DeleteCriticalSection(static_cast<CRITICAL_SECTION*>(dados));
+  delete static_cast<CRITICAL_SECTION*>(dados);
+}
+void Trava::travar() { EnterCriticalSection(static_cast<CRITICAL_SECTION*>(dados)); }
+void Trava::destravar() { LeaveCriticalSection(static_cast<CRITICAL_SECTION*>(dados)); }
+
+}  // namespace plataforma

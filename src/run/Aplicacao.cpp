@@ -1,0 +1,91 @@
+#include "run/Aplicacao.h"
+
+#include <string>
+
+#include "platform/Plataforma.h"
+#include "run/ContextoExecucao.h"
+#include "run/ExecucaoModelo.h"
+#include "run/Progresso.h"
+#include "run/RegistroLog.h"
+#include "validation/ConfiguracaoModo.h"
+#include "validation/Mensagens.h"
+#include "validation/Utilitarios.h"
+#include "validation/Validador.h"
+
+namespace {
+
+const char* const inicioValidacaoEstrutura =
+    "Iniciando validacao da estrutura de pastas e integridade do programa";
+
+void abrirLogDaRodada(const std::string& raiz) {
+  abrirArquivoLog(raiz + plataforma::separador + "logs" + plataforma::separador +
+                  "desktop_zel.log");
+}
+
+int32_t recusar(Utilitarios& utilitarios, const Resultado& resultado, int destinos) {
+  registrarTexto(utilitarios.obterCabecalho(), "", destinos);
+  registrarLog(inicioValidacaoEstrutura, destinos);
+  registrarLog("[ERRO] Falha na validacao. Codigo: " + textoInteiro(resultado.codigo), destinos);
+  registrarTexto(resultado.mensagem, "[VAL]", destinos);
+  registrarLog("[ERRO] Processamento interrompido", destinos);
+  return resultado.codigo;
+}
+
+// Both threads on the one record; the record outlives them since both are joined here.
+int32_t executarNasTarefas(ContextoExecucao& contexto) {
+  gravarCompartilhado(execucaoConcluida, int32_t{0});
+  void* tarefaModelo = plataforma::iniciarTarefa(executarModelo, &contexto);
+  if (tarefaModelo == nullptr) {
+    registrarLog("[ERRO] Nao foi possivel iniciar a execucao da rotina ZEL-KOVA");
+    arquivoLog.close();
+    return 103;
+  }
+  void* tarefaProgresso = plataforma::iniciarTarefa(acompanharProgresso, &contexto);
+  if (tarefaProgresso == nullptr) {
+    registrarLog("[ERRO] Nao foi possivel iniciar o acompanhamento do progresso");
+  }
+  plataforma::aguardarTarefa(tarefaModelo);
+  plataforma::aguardarTarefa(tarefaProgresso);
+  plataforma::fecharTarefa(tarefaModelo);
+  plataforma::fecharTarefa(tarefaProgresso);
+  arquivoLog.close();
+  return lerCompartilhado(contexto.codigoRetorno);
+}
+
+}  // namespace
+
+int32_t executarAplicacao() {
+  Utilitarios utilitarios;
+  ContextoExecucao contexto;
+  const std::string raiz = utilitarios.obterDiretorioAtual();
+  Validador validador;
+  ConfiguracaoModo configuracao;
+
+  contexto.diretorio = raiz;
+  contexto.modo = -10000;
+  configuracao.diretorio = raiz;
+  const Resultado resultado = configuracao.validarModoDesktop();
+  if (resultado.codigo == 192) return recusar(utilitarios, resultado, destinoConsole);
+  if (resultado.codigo != 100) {
+    abrirLogDaRodada(raiz);
+    return recusar(utilitarios, resultado, destinoConsoleArquivo);
+  }
+
+  abrirLogDaRodada(raiz);
+  registrarTexto(utilitarios.obterCabecalho(), "", destinoConsoleArquivo);
+  registrarLog(inicioValidacaoEstrutura);
+  registrarLog("Validacao da estrutura concluida com sucesso");
+  registrarLog("Iniciando validacao de arquivos de entrada");
+  validador.ajustarParametros(contexto.diretorio, contexto.modo);
+  validador.validar();
+  if (validador.codigo != 200) {
+    registrarLog("[ERRO] Falha na validacao. Codigo: " +
+                 textoInteiro(validador.obterCodigoResultado()));
+    registrarTexto(validador.relatorio, "[VAL]", destinoConsoleArquivo);
+    registrarLog("[ERRO] A rotina ZEL-KOVA nao sera executada");
+    return validador.codigo;
+  }
+  registrarTexto(validador.relatorio, "[VAL]", destinoConsoleArquivo);
+  registrarLog("Validacao dos arquivos de entrada concluida com sucesso");
+  return executarNasTarefas(contexto);
+}

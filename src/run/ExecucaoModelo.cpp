@@ -1,0 +1,51 @@
+#include "run/ExecucaoModelo.h"
+
+#include <chrono>
+
+#include "platform/Plataforma.h"
+#include "run/ContextoExecucao.h"
+#include "run/RegistroLog.h"
+
+void* bibliotecaModelo = nullptr;
+int32_t execucaoConcluida = 0;
+
+int64_t instanteAtual() {
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(
+             std::chrono::system_clock::now().time_since_epoch())
+      .count();
+}
+
+namespace {
+
+unsigned concluir(ContextoExecucao& contexto, int32_t codigo) {
+  gravarCompartilhado(contexto.codigoRetorno, codigo);
+  gravarCompartilhado(execucaoConcluida, int32_t{1});
+  return static_cast<unsigned>(codigo);
+}
+
+}  // namespace
+
+unsigned executarModelo(void* dados) {
+  ContextoExecucao& contexto = *static_cast<ContextoExecucao*>(dados);
+  bibliotecaModelo = plataforma::carregarBiblioteca(std::string("bin") + plataforma::separador +
+                                                    "ZEL-KOVA.dll");
+  gravarCompartilhado(contexto.inicio, instanteAtual());
+  if (bibliotecaModelo == nullptr) {
+    gravarCompartilhado(contexto.codigoRetorno, int32_t{101});
+    registrarLog("DLL nao encontrada");
+    return concluir(contexto, 101);
+  }
+  const auto funcao = reinterpret_cast<FuncaoExecutarZelKova>(
+      plataforma::obterFuncao(bibliotecaModelo, "executarZelKovaCompartilhado"));
+  if (funcao == nullptr) {
+    gravarCompartilhado(contexto.codigoRetorno, int32_t{102});
+    registrarLog("Funcao DLL nao encontrada");
+    plataforma::liberarBiblioteca(bibliotecaModelo);
+    bibliotecaModelo = nullptr;
+    return concluir(contexto, 102);
+  }
+  const int32_t codigo = funcao(&contexto);
+  plataforma::liberarBiblioteca(bibliotecaModelo);
+  bibliotecaModelo = nullptr;
+  return concluir(contexto, codigo);
+}

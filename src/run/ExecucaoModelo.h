@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cstdint>
+
+// Handle of the loaded model library.
+extern void* bibliotecaModelo;
+
+// Set to 1 once executarModelo has stored the run's result code; the progress thread waits for it.
+extern int32_t execucaoConcluida;
+
+// Thread routine: loads bin/ZEL-KOVA.dll, runs its export on the record, stores the result.
+unsigned executarModelo(void* contexto);
+
+// Nanoseconds since 1970 on the system clock.
+int64_t instanteAtual();

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <fstream>
+#include <string>
+
+// The run log; built unopened before main, closed at exit.
+extern std::ofstream arquivoLog;
+
+// destinos: bit 0 the console, bit 1 the log file.
+inline constexpr int destinoConsole = 1;
+inline constexpr int destinoConsoleArquivo = 3;
+
+void registrarLog(const std::string& mensagem);
+void registrarLog(const std::string& mensagem, int destinos);
+// Each non-empty line of texto as a line of its own, all with one time stamp.
+void registrarTexto(const std::string& texto, const std::string& prefixo, int destinos);
+
+// Opens the log for appending; a hard write error raises, and the writers catch it.
+void abrirArquivoLog(const std::string& caminho);

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "validation/Resultado.h"
+#include "validation/Utilitarios.h"
+
+// Checks the installation layout under the root folder: folders, the model library and its
+// runtime files.
+class ConfiguracaoModo {
+ public:
+  ConfiguracaoModo();
+
+  Resultado validarModoDesktop();
+  Resultado validarModoServico();
+  void validarPastasModoDesktop(Resultado& resultado);
+  void validarArquivosModoDesktop(Resultado& resultado);
+  void validarPastasModoServico(Resultado& resultado);
+  void validarArquivosModoServico(Resultado& resultado);
+
+  std::string diretorio;
+
+ private:
+  struct Pasta {
+    const char* nome;
+    int32_t codigo;
+    const char* mensagem;
+  };
+  void validarPastas(Resultado& resultado, const std::vector<Pasta>& pastas);
+
+  Utilitarios utilitarios;
+  std::vector<std::string> arquivosDll;
+};

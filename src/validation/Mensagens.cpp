@@ -1,0 +1,34 @@
+#include "validation/Mensagens.h"
+
+#include <boost/format.hpp>
+#include <boost/lexical_cast.hpp>
+#include <locale>
+
+std::string trechoValorLido(const std::string& valor) { return "\nValor lido: " + valor; }
+
+std::string trechoLinha(const std::string& linha) { return "\nLinha: " + linha; }
+
+std::string trechoNumeroLinha(int64_t numeroLinha) {
+  return "\nNumero da linha: " + textoInteiro(numeroLinha);
+}
+
+std::string textoInteiro(int64_t valor) { return boost::lexical_cast<std::string>(valor); }
+
+std::string textoReal(double valor) { return boost::lexical_cast<std::string>(valor); }
+
+std::string textoCoordenada(double longitude, double latitude) {
+  const std::locale classico = std::locale::classic();
+  return (boost::format("%3.4f", classico) % longitude).str() + " " +
+         (boost::format("%3.4f", classico) % latitude).str();
+}
+
+std::string valorAntesDoComentario(const std::string& linha) {
+  return linha.substr(0, linha.find('\''));
+}
+
+std::string minusculas(std::string texto) {
+  for (char& caractere : texto) {
+    if (caractere >= 'A' && caractere <= 'Z') caractere = static_cast<char>(caractere - 'A' + 'a');
+  }
+  return texto;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Pieces shared by the readers' messages, always in this order after the finding.
+std::string trechoValorLido(const std::string& valor);
+std::string trechoLinha(const std::string& linha);
+std::string trechoNumeroLinha(int64_t numeroLinha);
+
+// Plain decimal text of an integer, classic locale.
+std::string textoInteiro(int64_t valor);
+
+// A real written back into a message: 17 significant digits, "inf"/"nan" forms.
+std::string textoReal(double valor);
+
+// Longitude and latitude as the grid and forecast files are compared: "%3.4f %3.4f".
+std::string textoCoordenada(double longitude, double latitude);
+
+// Value before a comment: the text before the first apostrophe.
+std::string valorAntesDoComentario(const std::string& linha);
+
+// Lower case of A to Z only; every other byte stays.
+std::string minusculas(std::string texto);

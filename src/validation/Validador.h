@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "validation/DadosSubBacia.h"
+#include "validation/Resultado.h"
+#include "validation/Utilitarios.h"
+
+// Validation driver: runs one step per file family in a fixed order and stops at the first
+// failure, writing a report.
+class Validador {
+ public:
+  Validador();
+
+  void ajustarParametros(std::string diretorio, int32_t modo);
+  int32_t validar();
+  int32_t obterCodigoResultado();
+  std::string obterMensagemResultado();
+  int32_t validarEstruturaDiretorios();
+  int32_t validarPrecipitacaoPrevista(bool modeloNovo);
+
+  std::string relatorio;
+  int32_t codigo = 201;
+  bool modeloNovo = false;
+  std::string diretorio;
+  std::vector<std::string> subBacias;
+  std::vector<std::string> modelos;
+  std::map<std::string, DadosSubBacia> dadosSubBacias;
+  std::map<std::string, std::vector<std::string>> coordenadasGrade;
+  int32_t modo = -10000;
+  Resultado ultimoResultado;
+  Utilitarios utilitarios;
+
+  // The steps, in the order validar runs them; each returns 200 or 203.
+  int32_t validarArquivoConfiguracao();
+  int32_t validarArquivoCaso();
+  int32_t validarArquivosInicializacao();
+  int32_t validarArquivosParametros();
+  int32_t validarArquivoModelosPrecipitacao();
+  int32_t validarArquivosPontosGrade();
+  int32_t validarPrecipitacaoPrevistaModeloNovo();
+  int32_t validarPrecipitacaoPrevistaModeloAntigo();
+  int32_t validarArquivosEvapotranspiracao();
+  int32_t validarArquivosConfiguracaoPostos();
+  int32_t validarArquivosPostosPluviometricos();
+  int32_t validarArquivosVazaoVerificada();
+
+ private:
+  // diretorio, separator, "Arq_Entrada", separator, file name.
+  std::string caminhoEntrada(const std::string& nomeArquivo) const;
+};

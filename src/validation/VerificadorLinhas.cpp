@@ -1,0 +1,26 @@
+#include "validation/VerificadorLinhas.h"
+
+#include "validation/Mensagens.h"
+
+void VerificadorLinhas::verificarLinha(Resultado& resultado, std::string linha,
+                                       std::string linhaAnterior, int32_t numeroLinha,
+                                       bool ignorarLinhaEmBranco) {
+  if (numeroLinha == 1 && linha.empty() && linhaAnterior == marcadorPrimeiraLinha) {
+    resultado = {"Primeira linha em branco", 196};
+    return;
+  }
+  // judges the previous line: a blank line is reported with the number of the line after it
+  if (!ignorarLinhaEmBranco && linhaAnterior.empty()) {
+    resultado = {"Linha em branco encontrada no arquivo" + trechoNumeroLinha(numeroLinha), 196};
+    return;
+  }
+  if (!linha.empty() && linha[0] == ' ') {
+    resultado = {"Espaco em branco encontrado no inicio da linha" + trechoLinha(linha) +
+                     trechoNumeroLinha(numeroLinha),
+                 105};
+    return;
+  }
+  if (!linha.empty() && linha[0] == '\t') {
+    resultado = {"Tabulacao encontrada na linha: " + linha + trechoNumeroLinha(numeroLinha), 105};
+  }
+}

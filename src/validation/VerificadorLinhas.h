@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "validation/Resultado.h"
+
+// Previous-line text that switches on the blank-first-line rule for line 1.
+inline const std::string marcadorPrimeiraLinha = "string_1q2_unica_??";
+
+// Line checks most readers run before looking at a line's fields.
+class VerificadorLinhas {
+ public:
+  void verificarLinha(Resultado& resultado, std::string linha, std::string linhaAnterior,
+                      int32_t numeroLinha, bool ignorarLinhaEmBranco);
+};

@@ -1,0 +1,46 @@
+#include "apoio/Arquivos.h"
+
+#include <atomic>
+#include <fstream>
+#include <sstream>
+
+#include <boost/filesystem.hpp>
+#include <gtest/gtest.h>
+
+#include "platform/Plataforma.h"
+
+PastaTemporaria::PastaTemporaria() {
+  static std::atomic<int> contador{0};
+  const boost::filesystem::path base = boost::filesystem::path(testing::TempDir()) /
+                                       boost::filesystem::unique_path("zel-%%%%-%%%%-%%%%");
+  raiz = base.string() + "-" + std::to_string(contador++);
+  boost::filesystem::create_directories(raiz);
+}
+
+PastaTemporaria::~PastaTemporaria() {
+  boost::system::error_code erro;
+  boost::filesystem::remove_all(raiz, erro);
+}
+
+std::string PastaTemporaria::caminho(const std::string& nome) const {
+  return nome.empty() ? raiz : juntar(raiz, nome);
+}
+
+std::string PastaTemporaria::escrever(const std::string& nome, const std::string& conteudo) const {
+  const std::string destino = caminho(nome);
+  boost::filesystem::create_directories(boost::filesystem::path(destino).parent_path());
+  std::ofstream arquivo(destino, std::ios::binary);
+  arquivo << conteudo;
+  return destino;
+}
+
+std::string lerArquivo(const std::string& caminho) {
+  std::ifstream arquivo(caminho, std::ios::binary);
+  std::stringstream conteudo;
+  conteudo << arquivo.rdbuf();
+  return conteudo.str();
+}
+
+std::string juntar(const std::string& pasta, const std::string& nome) {
+  return pasta + plataforma::separador + nome;
+}

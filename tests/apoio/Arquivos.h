@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+// A fresh folder under the test temp folder, removed with its content at the end.
+class PastaTemporaria {
+ public:
+  PastaTemporaria();
+  ~PastaTemporaria();
+  PastaTemporaria(const PastaTemporaria&) = delete;
+  PastaTemporaria& operator=(const PastaTemporaria&) = delete;
+
+  // Joins the names with the program's path separator.
+  std::string caminho(const std::string& nome = "") const;
+  // Writes the file (folders on the way are created) and returns its path.
+  std::string escrever(const std::string& nome, const std::string& conteudo) const;
+
+ private:
+  std::string raiz;
+};
+
+std::string lerArquivo(const std::string& caminho);
+// Joins two path pieces with the program's separator.
+std::string juntar(const std::string& pasta, const std::string& nome);

@@ -1,0 +1,226 @@
+#include <string>
+#include <vector>
+
+#include <boost/filesystem.hpp>
+#include <boost/regex.hpp>
+#include <gtest/gtest.h>
+
+#include "apoio/PastaCaso.h"
+
+namespace {
+
+const std::vector<std::string> cabecalho = {
+    "[ZEL-KOVA] QRV-Tavrelon",
+    "[ZEL-KOVA] Modelo Computacional KOVA",
+    "[ZEL-KOVA] Versao: 4.0.0 Data: 20/11/2021",
+};
+
+std::vector<std::string> comCabecalho(const std::vector<std::string>& resto) {
+  std::vector<std::string> linhas = cabecalho;
+  linhas.insert(linhas.end(), resto.begin(), resto.end());
+  return linhas;
+}
+
+// Log lines without their time stamp; each must carry one of 22 characters.
+std::vector<std::string> linhasDoLog(const std::string& log) {
+  std::vector<std::string> linhas;
+  std::string::size_type inicio = 0;
+  while (inicio < log.size()) {
+    const std::string::size_type fim = log.find('\n', inicio);
+    const std::string linha = log.substr(inicio, fim - inicio);
+    EXPECT_GE(linha.size(), 22u);
+    EXPECT_EQ('[', linha[0]);
+    EXPECT_EQ("] ", linha.substr(20, 2));
+    linhas.push_back(linha.substr(22));
+    inicio = fim == std::string::npos ? log.size() : fim + 1;
+  }
+  return linhas;
+}
+
+// Times vary from run to run: whole seconds in progress lines, two decimals in the last one.
+bool casa(const std::string& linha, const std::string& padrao) {
+  return boost::regex_match(linha, boost::regex(padrao));
+}
+
+bool contem(const std::vector<std::string>& linhas, const std::string& linha) {
+  for (const std::string& atual : linhas)
+    if (atual == linha) return true;
+  return false;
+}
+
+// Lines that begin with the text, in order.
+std::vector<std::string> comecandoCom(const std::vector<std::string>& linhas,
+                                      const std::string& inicio) {
+  std::vector<std::string> resultado;
+  for (const std::string& linha : linhas)
+    if (linha.rfind(inicio, 0) == 0) resultado.push_back(linha);
+  return resultado;
+}
+
+}  // namespace
+
+TEST(RodadaTeste, EstruturaDePastasRecusada) {
+  struct Caso {
+    const char* nome;
+    std::vector<std::string> remover;
+    int codigo;
+    std::vector<std::string> mensagem;
+    bool gravaLog;
+  };
+  const Caso casos[] = {
+      {"bin ausente com logs presente", {"bin"}, 191,
+       {"Pasta de arquivos DLL nao encontrada", "URI esperada: <raiz>bin"}, true},
+      {"bin e logs ausentes: so o console", {"bin", "logs"}, 191,
+       {"Pasta de arquivos DLL nao encontrada", "URI esperada: <raiz>bin"}, false},
+      {"logs ausente", {"logs", "Arq_Entrada"}, 192,
+       {"Pasta de arquivos de log nao encontrada", "URI esperada: <raiz>logs"}, false},
+      {"Arq_Saida ausente", {"Arq_Saida"}, 191,
+       {"Pasta de arquivos de saida nao encontrada", "URI esperada: <raiz>Arq_Saida"}, true},
+      {"runtime ausente", {"bin/libgcc_s_dw2-1.dll"}, 197,
+       {"Arquivo libgcc_s_dw2-1.dll nao encontrado",
+        "Caminho esperado: <raiz>bin<sep>libgcc_s_dw2-1.dll"},
+       true},
+  };
+  for (const Caso& caso : casos) {
+    SCOPED_TRACE(caso.nome);
+    PastaCaso pasta;
+    for (const std::string& nome : caso.remover) boost::filesystem::remove_all(pasta.caminho(nome));
+    const Saida saida = pasta.executar();
+    const std::string raiz = juntar(pasta.raiz(), "");
+    std::vector<std::string> esperadas = comCabecalho(
+        {"[ZEL-KOVA] Iniciando validacao da estrutura de pastas e integridade do programa",
+         "[ZEL-KOVA] [ERRO] Falha na validacao. Codigo: " + std::to_string(caso.codigo)});
+    for (std::string linha : caso.mensagem) {
+      for (const auto& [marca, valor] : {std::pair<std::string, std::string>{"<raiz>", raiz},
+                                         {"<sep>", juntar("", "")}}) {
+        const auto posicao = linha.find(marca);
+        if (posicao != std::string::npos) linha.replace(posicao, marca.size(), valor);
+      }
+      esperadas.push_back("[ZEL-KOVA] [VAL] " + linha);
+    }
+    esperadas.push_back("[ZEL-KOVA] [ERRO] Processamento interrompido");
+    EXPECT_EQ(esperadas, saida.linhas());
+    EXPECT_EQ(caso.codigo, saida.codigo);
+    const bool existeLog =
+        boost::filesystem::exists(juntar(pasta.caminho("logs"), "desktop_zel.log"));
+    EXPECT_EQ(caso.gravaLog, existeLog);
+    if (caso.gravaLog) {
+      EXPECT_EQ(esperadas, linhasDoLog(pasta.log()));
+    }
+  }
+}
+
+TEST(RodadaTeste, FalhaNaValidacaoNaoExecutaModelo) {
+  PastaCaso pasta;
+  pasta.copiarExemplo();
+  boost::filesystem::remove(juntar(pasta.caminho("Arq_Entrada"), "caso.txt"));
+  pasta.roteiroModelo("retorno 9\n");
+  const Saida saida = pasta.executar();
+  const std::vector<std::string> linhas = saida.linhas();
+  EXPECT_EQ(203, saida.codigo);
+  EXPECT_TRUE(contem(linhas, "[ZEL-KOVA] [ERRO] Falha na validacao. Codigo: 197"));
+  EXPECT_TRUE(contem(linhas, "[ZEL-KOVA] [VAL] Arquivo caso.txt nao encontrado em: " +
+                                 juntar(pasta.caminho("Arq_Entrada"), "caso.txt")));
+  EXPECT_EQ("[ZEL-KOVA] [ERRO] A rotina ZEL-KOVA nao sera executada", linhas.back());
+  EXPECT_TRUE(comecandoCom(linhas, "[ZEL-KOVA] Status:").empty());
+  EXPECT_EQ(linhas, linhasDoLog(pasta.log()));
+}
+
+TEST(RodadaTeste, ExecucaoDoModeloComCargaMensagensEProgresso) {
+  PastaCaso pasta;
+  pasta.copiarExemplo();
+  pasta.roteiroModelo(
+      "estado 700 2000\n"
+      "mensagem Primeira mensagem\n"
+      "mensagem\n"
+      "mensagem Segunda mensagem\n"
+      "total 4\n"
+      "processadas 1\n"
+      "estado 200 3000\n"
+      "mensagem Nunca mostrada\n"
+      "processadas 3\n"
+      "estado 200 1000\n"
+      "estado 0 0\n"
+      "retorno 0\n");
+  const Saida saida = pasta.executar();
+  const std::vector<std::string> linhas = saida.linhas();
+  EXPECT_EQ(0, saida.codigo);
+  EXPECT_TRUE(contem(linhas, "[ZEL-KOVA] Validacao dos arquivos de entrada concluida com sucesso"));
+  const auto carga = comecandoCom(linhas, "[ZEL-KOVA] Executando carga de dados. Tempo decorrido: ");
+  ASSERT_EQ(1u, carga.size());
+  EXPECT_TRUE(casa(carga[0], "\\[ZEL-KOVA\\] Executando carga de dados\\. Tempo decorrido: [12] "
+                             "segundo\\(s\\)"));
+  EXPECT_EQ(1u, comecandoCom(linhas, "[ZEL-KOVA] Primeira mensagem").size());
+  EXPECT_EQ(1u, comecandoCom(linhas, "[ZEL-KOVA] Segunda mensagem").size());
+  EXPECT_TRUE(comecandoCom(linhas, "[ZEL-KOVA] Nunca mostrada").empty());
+  const auto progresso = comecandoCom(linhas, "[ZEL-KOVA] Progresso: ");
+  ASSERT_GE(progresso.size(), 2u);
+  EXPECT_TRUE(casa(progresso[0], "\\[ZEL-KOVA\\] Progresso: 1/4 bacia\\(s\\) processada\\(s\\) em [45] "
+                                 "segundo\\(s\\)"));
+  EXPECT_TRUE(casa(progresso.back(), "\\[ZEL-KOVA\\] Progresso: 3/4 bacia\\(s\\) processada\\(s\\) em "
+                                     "[0-9]+\\.[0-9]{2} segundo\\(s\\)"));
+  ASSERT_GE(linhas.size(), 3u);
+  EXPECT_EQ("[ZEL-KOVA] Status: Sucesso", linhas[linhas.size() - 2]);
+  EXPECT_EQ("[ZEL-KOVA] Finalizando programa", linhas.back());
+  EXPECT_EQ(linhas, linhasDoLog(pasta.log()));
+}
+
+TEST(RodadaTeste, CodigoDoModeloVaiParaOStatusEASaida) {
+  struct Caso {
+    const char* nome;
+    int preparo;  // 0 stand-in, 1 empty library file, 2 library without the export
+    std::string roteiro;
+    int codigo;
+    std::string falha;
+    std::string status;
+  };
+  const Caso casos[] = {
+      {"retorno 7 com estado final", 0, "estado 0 0\nretorno 7\n", 7, "",
+       "Arquivo zel.conf nao encontrado"},
+      {"retorno sem estado final", 0, "retorno 14002\n", 14002 % 256, "",
+       " => arquivo de chuva verificada (precipitacao nos postos)arquivo de vazao verificada: "
+       "nao encontrado"},
+      {"biblioteca que nao carrega", 1, "", 101, "[ZEL-KOVA] DLL nao encontrada",
+       "DLL nao encontrada"},
+      {"biblioteca sem a exportacao", 2, "", 102, "[ZEL-KOVA] Funcao DLL nao encontrada",
+       "Nao foi possivel criar processo a partir da DLL"},
+  };
+  for (const Caso& caso : casos) {
+    SCOPED_TRACE(caso.nome);
+    PastaCaso pasta;
+    pasta.copiarExemplo();
+    pasta.roteiroModelo(caso.roteiro);
+    if (caso.preparo == 1) pasta.bibliotecaVazia();
+    if (caso.preparo == 2) pasta.usarBibliotecaSemExportacao();
+    const Saida saida = pasta.executar();
+    const std::vector<std::string> linhas = saida.linhas();
+    EXPECT_EQ(caso.codigo, saida.codigo);
+    if (!caso.falha.empty()) {
+      EXPECT_EQ(1u, comecandoCom(linhas, caso.falha).size());
+    }
+    ASSERT_GE(linhas.size(), 3u);
+    EXPECT_TRUE(casa(linhas[linhas.size() - 3],
+                     "\\[ZEL-KOVA\\] Progresso: 0/0 bacia\\(s\\) processada\\(s\\) em 1\\.[45][0-9] "
+                     "segundo\\(s\\)"));
+    EXPECT_EQ("[ZEL-KOVA] Status: " + caso.status, linhas[linhas.size() - 2]);
+    EXPECT_EQ("[ZEL-KOVA] Finalizando programa", linhas.back());
+  }
+}
+
+TEST(RodadaTeste, DuasRodadasAcrescentamAoMesmoLog) {
+  PastaCaso pasta;
+  pasta.copiarExemplo();
+  pasta.roteiroModelo("estado 0 0\n");
+  const Saida primeira = pasta.executar();
+  const std::string logPrimeira = pasta.log();
+  const Saida segunda = pasta.executar();
+  const std::string logSegunda = pasta.log();
+  EXPECT_EQ(0, primeira.codigo);
+  EXPECT_EQ(0, segunda.codigo);
+  ASSERT_GT(logPrimeira.size(), 0u);
+  EXPECT_EQ(logPrimeira, logSegunda.substr(0, logPrimeira.size()));
+  std::vector<std::string> ambas = primeira.linhas();
+  const std::vector<std::string> linhasSegunda = segunda.linhas();
+  ambas.insert(ambas.end(), linhasSegunda.begin(), linhasSegunda.end());
+  EXPECT_EQ(ambas, linhasDoLog(logSegunda));
+}
