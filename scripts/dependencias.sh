@@ -3,7 +3,7 @@
 set -euo pipefail
 
 pacotes=(cmake g++ make libboost-dev libboost-regex-dev libboost-filesystem-dev
-         libboost-date-time-dev libgtest-dev g++-mingw-w64-i686 "$@")
+         libboost-date-time-dev libgtest-dev "$@")
 
 faltando=()
 for pacote in "${pacotes[@]}"; do

@@ -23,10 +23,20 @@ void configurarConsole() { SetConsoleOutputCP(65001); }
 
 void definirPastaBibliotecas(const std::string& pasta) { SetDllDirectoryA(pasta.c_str()); }
 
-void pausar() { std::system("PAUSE"); }
+void pausar() {
+  // a redirected input is no console: nobody is there to press the key
+  DWORD modo = 0;
+  if (!GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &modo)) return;
+  std::system("PAUSE");
+}
 
 void* carregarBiblioteca(const std::string& caminho) {
-  return reinterpret_cast<void*>(LoadLibraryA(caminho.c_str()));
+  // Once SetDllDirectoryA is set the loader no longer searches the current directory, and a
+  // relative path would be looked up beside the executable: it is made absolute here.
+  const bool absoluto = (caminho.size() > 1 && caminho[1] == ':') ||
+                        (!caminho.empty() && (caminho[0] == '\\' || caminho[0] == '/'));
+  const std::string completo = absoluto ? caminho : diretorioAtual() + separador + caminho;
+  return reinterpret_cast<void*>(LoadLibraryA(completo.c_str()));
 }
 
 void* obterFuncao(void* biblioteca, const char* nome) {

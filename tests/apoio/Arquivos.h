@@ -19,6 +19,13 @@ class PastaTemporaria {
   std::string raiz;
 };
 
+// Line end of a file the program writes in text mode.
+#ifdef _WIN32
+inline constexpr const char* fimLinhaTexto = "\r\n";
+#else
+inline constexpr const char* fimLinhaTexto = "\n";
+#endif
+
 std::string lerArquivo(const std::string& caminho);
 // Joins two path pieces with the program's separator.
 std::string juntar(const std::string& pasta, const std::string& nome);

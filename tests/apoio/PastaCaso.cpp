@@ -5,6 +5,8 @@
 
 #include <boost/filesystem.hpp>
 
+#include "platform/Plataforma.h"
+
 PastaCaso::PastaCaso() {
   for (const char* nome : {"bin", "logs", "Arq_Entrada", "Arq_Saida"})
     boost::filesystem::create_directories(pasta.caminho(nome));
@@ -42,6 +44,18 @@ void PastaCaso::bibliotecaVazia() const {
 
 std::string PastaCaso::log() const { return lerArquivo(juntar(pasta.caminho("logs"), "desktop_zel.log")); }
 
+#ifdef _WIN32
+Saida PastaCaso::executar() const {
+  // cmd.exe runs the line, and its exit code, which system returns, is the program's
+  const std::string saida = raiz() + ".console";
+  const std::string comando = "cd /d \"" + raiz() + "\" && \"" CAMINHO_PROGRAMA "\" <NUL >\"" +
+                              saida + "\" 2>&1";
+  const int codigo = std::system(comando.c_str());
+  Saida resultado{lerArquivo(saida), codigo};
+  boost::filesystem::remove(saida);
+  return resultado;
+}
+#else
 Saida PastaCaso::executar() const {
   const std::string saida = raiz() + ".console";
   const std::string codigo = raiz() + ".codigo";
@@ -53,11 +67,13 @@ Saida PastaCaso::executar() const {
   boost::filesystem::remove(codigo);
   return resultado;
 }
+#endif
 
 std::vector<std::string> Saida::linhas() const {
   std::vector<std::string> resultado;
   std::istringstream leitura(console);
   std::string linha;
-  while (std::getline(leitura, linha)) resultado.push_back(linha);
+  // the console's text mode ends each line with a carriage return on Windows
+  while (plataforma::lerLinha(leitura, linha)) resultado.push_back(linha);
   return resultado;
 }

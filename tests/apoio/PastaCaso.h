@@ -13,6 +13,15 @@ struct Saida {
   std::vector<std::string> linhas() const;
 };
 
+// Exit code as the parent process gets it: Windows passes the whole code, Linux its low 8 bits.
+inline int codigoRecebido(int codigo) {
+#ifdef _WIN32
+  return codigo;
+#else
+  return codigo & 0xFF;
+#endif
+}
+
 // A case folder with bin (stand-in model library and its two runtime files), logs, Arq_Entrada
 // and Arq_Saida, and no input file yet.
 class PastaCaso {

@@ -21,18 +21,21 @@ std::vector<std::string> comCabecalho(const std::vector<std::string>& resto) {
   return linhas;
 }
 
-// Log lines without their time stamp; each must carry one of 22 characters.
+// Log lines without their time stamp; each must carry one of 22 characters and end with the
+// text-mode line end.
 std::vector<std::string> linhasDoLog(const std::string& log) {
   std::vector<std::string> linhas;
   std::string::size_type inicio = 0;
+  const std::string fimLinha = fimLinhaTexto;
   while (inicio < log.size()) {
-    const std::string::size_type fim = log.find('\n', inicio);
+    const std::string::size_type fim = log.find(fimLinha, inicio);
     const std::string linha = log.substr(inicio, fim - inicio);
+    EXPECT_NE(std::string::npos, fim);
     EXPECT_GE(linha.size(), 22u);
     EXPECT_EQ('[', linha[0]);
     EXPECT_EQ("] ", linha.substr(20, 2));
     linhas.push_back(linha.substr(22));
-    inicio = fim == std::string::npos ? log.size() : fim + 1;
+    inicio = fim == std::string::npos ? log.size() : fim + fimLinha.size();
   }
   return linhas;
 }
@@ -177,7 +180,7 @@ TEST(RodadaTeste, CodigoDoModeloVaiParaOStatusEASaida) {
   const Caso casos[] = {
       {"retorno 7 com estado final", 0, "estado 0 0\nretorno 7\n", 7, "",
        "Arquivo zel.conf nao encontrado"},
-      {"retorno sem estado final", 0, "retorno 14002\n", 14002 % 256, "",
+      {"retorno sem estado final", 0, "retorno 14002\n", codigoRecebido(14002), "",
        " => arquivo de chuva verificada (precipitacao nos postos)arquivo de vazao verificada: "
        "nao encontrado"},
       {"biblioteca que nao carrega", 1, "", 101, "[ZEL-KOVA] DLL nao encontrada",
