@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Runs every test twice: the Linux build (AddressSanitizer and UndefinedBehaviorSanitizer on),
-# then the 32-bit Windows build under Wine. Says which part failed.
+# Runs every test twice: the Linux build (AddressSanitizer and UndefinedBehaviorSanitizer on, then
+# one run under ThreadSanitizer), then the 32-bit Windows build under Wine. Says which part failed.
 set -uo pipefail
 raiz="$(cd "$(dirname "$0")/.." && pwd)"
 
@@ -10,6 +10,8 @@ testar_linux() {
   export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:halt_on_error=1"
   export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
   ctest --test-dir "$raiz/build" --output-on-failure -j "$(nproc)"
+  echo "== Rodada sob ThreadSanitizer"
+  bash "$raiz/scripts/verificar_tsan.sh"
 }
 
 echo "== Linux: construcao e testes (ASan e UBSan)"

@@ -1,5 +1,6 @@
 #include "apoio/Arquivos.h"
 
+#include <algorithm>
 #include <atomic>
 #include <fstream>
 #include <sstream>
@@ -39,6 +40,18 @@ std::string lerArquivo(const std::string& caminho) {
   std::stringstream conteudo;
   conteudo << arquivo.rdbuf();
   return conteudo.str();
+}
+
+std::vector<std::string> linhasTexto(const std::string& conteudo) {
+  const std::string fimLinha = fimLinhaTexto;
+  std::vector<std::string> linhas;
+  std::string::size_type inicio = 0;
+  while (inicio < conteudo.size()) {
+    const std::string::size_type fim = std::min(conteudo.find(fimLinha, inicio), conteudo.size());
+    linhas.push_back(conteudo.substr(inicio, fim - inicio));
+    inicio = fim + fimLinha.size();
+  }
+  return linhas;
 }
 
 std::string juntar(const std::string& pasta, const std::string& nome) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // A fresh folder under the test temp folder, removed with its content at the end.
 class PastaTemporaria {
@@ -27,5 +28,8 @@ inline constexpr const char* fimLinhaTexto = "\n";
 #endif
 
 std::string lerArquivo(const std::string& caminho);
+// The lines of a text the program wrote in text mode, without their line ends; a last piece
+// without a line end is a line too.
+std::vector<std::string> linhasTexto(const std::string& conteudo);
 // Joins two path pieces with the program's separator.
 std::string juntar(const std::string& pasta, const std::string& nome);

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -24,18 +25,14 @@ std::vector<std::string> comCabecalho(const std::vector<std::string>& resto) {
 // Log lines without their time stamp; each must carry one of 22 characters and end with the
 // text-mode line end.
 std::vector<std::string> linhasDoLog(const std::string& log) {
-  std::vector<std::string> linhas;
-  std::string::size_type inicio = 0;
   const std::string fimLinha = fimLinhaTexto;
-  while (inicio < log.size()) {
-    const std::string::size_type fim = log.find(fimLinha, inicio);
-    const std::string linha = log.substr(inicio, fim - inicio);
-    EXPECT_NE(std::string::npos, fim);
+  EXPECT_EQ(fimLinha, log.substr(log.size() - std::min(log.size(), fimLinha.size())));
+  std::vector<std::string> linhas;
+  for (const std::string& linha : linhasTexto(log)) {
     EXPECT_GE(linha.size(), 22u);
     EXPECT_EQ('[', linha[0]);
     EXPECT_EQ("] ", linha.substr(20, 2));
     linhas.push_back(linha.substr(22));
-    inicio = fim == std::string::npos ? log.size() : fim + fimLinha.size();
   }
   return linhas;
 }
@@ -226,4 +223,25 @@ TEST(RodadaTeste, DuasRodadasAcrescentamAoMesmoLog) {
   const std::vector<std::string> linhasSegunda = segunda.linhas();
   ambas.insert(ambas.end(), linhasSegunda.begin(), linhasSegunda.end());
   EXPECT_EQ(ambas, linhasDoLog(logSegunda));
+}
+
+TEST(RodadaTeste, EstadosSemLinhasDeProgresso) {
+  const std::pair<const char*, std::string> casos[] = {
+      {"600 nas primeiras consultas", "estado 600 2000\nestado 0 0\nretorno 0\n"},
+      {"400 silencioso", "total 2\nprocessadas 1\nestado 400 2000\nestado 0 0\nretorno 0\n"},
+  };
+  for (const auto& [nome, roteiro] : casos) {
+    SCOPED_TRACE(nome);
+    PastaCaso pasta;
+    pasta.copiarExemplo();
+    pasta.roteiroModelo(roteiro);
+    const Saida saida = pasta.executar();
+    std::vector<std::string> linhas = saida.linhas();
+    EXPECT_EQ(0, saida.codigo);
+    ASSERT_GE(linhas.size(), 4u);
+    EXPECT_EQ("[ZEL-KOVA] Validacao dos arquivos de entrada concluida com sucesso",
+              linhas[linhas.size() - 4]);
+    EXPECT_EQ(1u, comecandoCom(linhas, "[ZEL-KOVA] Progresso: ").size());
+    EXPECT_EQ("[ZEL-KOVA] Status: Sucesso", linhas[linhas.size() - 2]);
+  }
 }
