@@ -46,27 +46,34 @@ Resultado LeitorPrecipitacaoPrevista::validar() {
   return modeloNovo ? validarFormatoNovo() : validarFormatoAntigo();
 }
 
-Resultado LeitorPrecipitacaoPrevista::validarFormatoNovo() {
+Resultado LeitorPrecipitacaoPrevista::validarFormatoNovo() { return validarArquivo(true); }
+
+Resultado LeitorPrecipitacaoPrevista::validarFormatoAntigo() { return validarArquivo(false); }
+
+Resultado LeitorPrecipitacaoPrevista::validarArquivo(bool datado) {
   Resultado resultado{sucesso, 100};
   numeroLinha = 1;
   coordenadas.clear();
   mapaCoordenadas.clear();  // the map holds the file just validated, never an earlier one
   if (!utilitarios.arquivoExiste(caminho)) return {"Arquivo " + caminho + " nao encontrado", 197};
-  validarNomeArquivo(resultado);
-  if (resultado.codigo != 100) return resultado;
-  lerLinhasFormatoNovo(resultado);
-  if (resultado.codigo != 100) return resultado;
-  procurarRepetida(resultado);
-  return resultado;
-}
-
-Resultado LeitorPrecipitacaoPrevista::validarFormatoAntigo() {
-  Resultado resultado{sucesso, 100};
-  numeroLinha = 1;
-  coordenadas.clear();
-  mapaCoordenadas.clear();
-  if (!utilitarios.arquivoExiste(caminho)) return {"Arquivo " + caminho + " nao encontrado", 197};
-  lerLinhasFormatoAntigo(resultado);
+  if (datado) {
+    validarNomeArquivo(resultado);
+    if (resultado.codigo != 100) return resultado;
+  }
+  const Resultado corrompido{"Arquivo de configuracao corrompido: " + caminho, 198};
+  std::ifstream arquivo;
+  try {
+    arquivo.exceptions(std::ios::badbit);
+    arquivo.open(caminho);
+    if (!arquivo.is_open()) return corrompido;  // it exists: no valid empty file
+    if (datado) {
+      lerLinhasFormatoNovo(arquivo, resultado);
+    } else {
+      lerLinhasFormatoAntigo(arquivo, resultado);
+    }
+  } catch (const std::exception&) {  // a hard read error, or anything else reading raised
+    return corrompido;
+  }
   if (resultado.codigo != 100) return resultado;
   procurarRepetida(resultado);
   return resultado;
@@ -86,90 +93,69 @@ void LeitorPrecipitacaoPrevista::validarNomeArquivo(Resultado& resultado) {
 }
 
 // Elements split at runs of blanks; the first line fixes how many every line has.
-void LeitorPrecipitacaoPrevista::lerLinhasFormatoNovo(Resultado& resultado) {
-  std::ifstream arquivo;
-  try {
-    arquivo.exceptions(std::ios::badbit);
-    arquivo.open(caminho);
-    if (!arquivo.is_open()) {
-      resultado = {"Arquivo de configuracao corrompido: " + caminho, 198};
+void LeitorPrecipitacaoPrevista::lerLinhasFormatoNovo(std::istream& arquivo, Resultado& resultado) {
+  std::string linha;
+  size_t quantidadeEsperada = 0;
+  while (plataforma::lerLinha(arquivo, linha)) {
+    std::vector<std::string> elementos;
+    boost::split(elementos, linha, boost::is_any_of(" \t\r\v\f"), boost::token_compress_on);
+    elementos.erase(std::remove(elementos.begin(), elementos.end(), ""), elementos.end());
+    const size_t quantidade = elementos.size();
+    double longitude = 0.0;
+    double latitude = 0.0;
+    for (size_t i = 0; i < quantidade; ++i) {
+      if (i == 0) {
+        validarLongitude(elementos[i], resultado, linha);
+        if (resultado.codigo == 100) longitude = boost::lexical_cast<double>(elementos[i]);
+      } else if (i == 1) {
+        validarLatitude(elementos[i], resultado, linha);
+        if (resultado.codigo == 100) latitude = boost::lexical_cast<double>(elementos[i]);
+      } else {
+        validarPrecipitacao(elementos[i], resultado, linha);
+      }
+      if (resultado.codigo != 100) return;
+    }
+    if (numeroLinha == 1) {
+      quantidadeEsperada = quantidade;
+    } else if (quantidade != quantidadeEsperada) {
+      resultado = {"Quantidade de elementos por linha fora do padrao.\nEsperado: " +
+                       textoInteiro(static_cast<int64_t>(quantidadeEsperada)) +
+                       ".\nEncontrado: " + textoInteiro(static_cast<int64_t>(quantidade)),
+                   105};
       return;
     }
-    std::string linha;
-    size_t quantidadeEsperada = 0;
-    while (plataforma::lerLinha(arquivo, linha)) {
-      std::vector<std::string> elementos;
-      boost::split(elementos, linha, boost::is_any_of(" \t\r\v\f"), boost::token_compress_on);
-      elementos.erase(std::remove(elementos.begin(), elementos.end(), ""), elementos.end());
-      const size_t quantidade = elementos.size();
-      double longitude = 0.0;
-      double latitude = 0.0;
-      for (size_t i = 0; i < quantidade; ++i) {
-        if (i == 0) {
-          validarLongitude(elementos[i], resultado, linha);
-          if (resultado.codigo == 100) longitude = boost::lexical_cast<double>(elementos[i]);
-        } else if (i == 1) {
-          validarLatitude(elementos[i], resultado, linha);
-          if (resultado.codigo == 100) latitude = boost::lexical_cast<double>(elementos[i]);
-        } else {
-          validarPrecipitacao(elementos[i], resultado, linha);
-        }
-        if (resultado.codigo != 100) return;
-      }
-      if (numeroLinha == 1) {
-        quantidadeEsperada = quantidade;
-      } else if (quantidade != quantidadeEsperada) {
-        resultado = {"Quantidade de elementos por linha fora do padrao.\nEsperado: " +
-                         textoInteiro(static_cast<int64_t>(quantidadeEsperada)) +
-                         ".\nEncontrado: " + textoInteiro(static_cast<int64_t>(quantidade)),
-                     105};
-        return;
-      }
-      // a line without both coordinates has no key: the missing one is judged as empty
-      if (quantidade == 0) validarLongitude("", resultado, linha);
-      if (quantidade == 1) validarLatitude("", resultado, linha);
-      if (resultado.codigo != 100) return;
-      guardarCoordenada(longitude, latitude);
-      ++numeroLinha;
-    }
-  } catch (const std::exception&) {  // a hard read error, or anything else reading raised
-    resultado = {"Arquivo de configuracao corrompido: " + caminho, 198};
+    // a line without both coordinates has no key: the missing one is judged as empty
+    if (quantidade == 0) validarLongitude("", resultado, linha);
+    if (quantidade == 1) validarLatitude("", resultado, linha);
+    if (resultado.codigo != 100) return;
+    guardarCoordenada(longitude, latitude);
+    ++numeroLinha;
   }
 }
 
 // Shared line checks, then "%s %s %[^\n]": longitude, latitude and one value.
-void LeitorPrecipitacaoPrevista::lerLinhasFormatoAntigo(Resultado& resultado) {
+void LeitorPrecipitacaoPrevista::lerLinhasFormatoAntigo(std::istream& arquivo,
+                                                        Resultado& resultado) {
   VerificadorLinhas verificador;
-  std::ifstream arquivo;
-  try {
-    arquivo.exceptions(std::ios::badbit);
-    arquivo.open(caminho);
-    if (!arquivo.is_open()) {
-      resultado = {"Arquivo de configuracao corrompido: " + caminho, 198};
-      return;
-    }
-    std::string linha;
-    std::string linhaAnterior = "inicio";  // never the first-line marker: line 1 may be blank
-    while (plataforma::lerLinha(arquivo, linha)) {
-      verificador.verificarLinha(resultado, linha, linhaAnterior, numeroLinha, linha.empty());
-      if (resultado.codigo != 100) return;
-      linhaAnterior = linha;
-      if (linha.empty()) continue;  // a blank line takes no number
+  std::string linha;
+  std::string linhaAnterior = "inicio";  // never the first-line marker: line 1 may be blank
+  while (plataforma::lerLinha(arquivo, linha)) {
+    verificador.verificarLinha(resultado, linha, linhaAnterior, numeroLinha, linha.empty());
+    if (resultado.codigo != 100) return;
+    linhaAnterior = linha;
+    if (linha.empty()) continue;  // a blank line takes no number
 
-      std::vector<std::string> campos = camposVarredura(linha, 2);
-      for (std::string& campo : campos) boost::trim(campo);
-      validarLongitude(campos[0], resultado, linha);
-      if (resultado.codigo != 100) return;
-      validarLatitude(campos[1], resultado, linha);
-      if (resultado.codigo != 100) return;
-      guardarCoordenada(boost::lexical_cast<double>(campos[0]),
-                        boost::lexical_cast<double>(campos[1]));
-      validarPrecipitacao(campos[2], resultado, linha);
-      if (resultado.codigo != 100) return;
-      ++numeroLinha;
-    }
-  } catch (const std::exception&) {  // a hard read error, or anything else reading raised
-    resultado = {"Arquivo de configuracao corrompido: " + caminho, 198};
+    std::vector<std::string> campos = camposVarredura(linha, 2);
+    for (std::string& campo : campos) boost::trim(campo);
+    validarLongitude(campos[0], resultado, linha);
+    if (resultado.codigo != 100) return;
+    validarLatitude(campos[1], resultado, linha);
+    if (resultado.codigo != 100) return;
+    guardarCoordenada(boost::lexical_cast<double>(campos[0]),
+                      boost::lexical_cast<double>(campos[1]));
+    validarPrecipitacao(campos[2], resultado, linha);
+    if (resultado.codigo != 100) return;
+    ++numeroLinha;
   }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <istream>
 #include <map>
 #include <string>
 #include <vector>
@@ -31,8 +32,9 @@ class LeitorPrecipitacaoPrevista {
 
  private:
   void validarNomeArquivo(Resultado& resultado);
-  void lerLinhasFormatoNovo(Resultado& resultado);
-  void lerLinhasFormatoAntigo(Resultado& resultado);
+  Resultado validarArquivo(bool datado);
+  void lerLinhasFormatoNovo(std::istream& arquivo, Resultado& resultado);
+  void lerLinhasFormatoAntigo(std::istream& arquivo, Resultado& resultado);
   void validarCoordenada(const std::string& valor, Resultado& resultado, const std::string& linha,
                          const std::string& nome, int32_t minimo, int32_t maximo);
   void guardarCoordenada(double longitude, double latitude);

@@ -1,5 +1,8 @@
 #include "series/LeitorPrecipitacaoPrevista.h"
 
+#include <fstream>
+
+#include <boost/filesystem.hpp>
 #include <gtest/gtest.h>
 
 #include "apoio/Arquivos.h"
@@ -137,6 +140,7 @@ TEST(LeitorPrecipitacaoPrevistaTeste, FormatoNovoLinhas) {
 }
 
 TEST(LeitorPrecipitacaoPrevistaTeste, FormatoAntigo) {
+  const std::string longo = "-1." + std::string(5000, '0');
   const Caso casos[] = {
       {"vazio", "", 100, ok},
       {"so linhas vazias", "\n\n", 100, ok},
@@ -174,6 +178,10 @@ TEST(LeitorPrecipitacaoPrevistaTeste, FormatoAntigo) {
        "Numero da linha: 1"},
       {"virgula decimal", "-45 -23 1,5\n", 105,
        "Utilizado separador \",\" para o campo precipitacao\nValor lido: 1,5\nNumero da linha: 1"},
+      {"campo longo inteiro na mensagem", longo + " 0 1\n", 105,
+       "Valor de longitude fora do formato\nFormato esperado: número inteiro ou decimal com até 3 "
+       "casas\nValor lido: " +
+           longo},
       {"separado por virgulas", "-45.5,-23.5,1\n", 105,
        "Valor de longitude não numérico\nValor lido: -45.5,-23.5,1"},
       {"mesma chave escrita de outro jeito", "-45 -23 1\n-45.000 -23.0 2\n", 196,
@@ -297,5 +305,19 @@ TEST(LeitorPrecipitacaoPrevistaTeste, Precipitacao) {
     leitor.validarPrecipitacao(caso.valor, resultado, "L");
     EXPECT_EQ(caso.codigo, resultado.codigo);
     EXPECT_EQ(caso.mensagem, resultado.mensagem);
+  }
+}
+
+TEST(LeitorPrecipitacaoPrevistaTeste, ArquivoQueNaoAbreNaoPassa) {
+  PastaTemporaria pasta;
+  LeitorPrecipitacaoPrevista leitor;
+  leitor.caminho = pasta.escrever("m_p010321a020321.dat", "-45 -23 1\n");
+  boost::filesystem::permissions(leitor.caminho, boost::filesystem::no_perms);
+  if (std::ifstream(leitor.caminho).is_open()) GTEST_SKIP() << "permissions do not apply here";
+  for (const bool modeloNovo : {true, false}) {
+    leitor.modeloNovo = modeloNovo;
+    const Resultado resultado = leitor.validar();
+    EXPECT_EQ(198, resultado.codigo);
+    EXPECT_EQ("Arquivo de configuracao corrompido: " + leitor.caminho, resultado.mensagem);
   }
 }
