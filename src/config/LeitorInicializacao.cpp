@@ -113,15 +113,7 @@ void LeitorInicializacao::validarInteiro(Resultado& resultado, std::string valor
         "Valor do campo " + nome + " nao numerico" + trechoValorLido(valor) + trechosLinha(), 105};
     return;
   }
-  const int32_t numero = boost::lexical_cast<int32_t>(valor);
-  if ((restricoes & 1) != 0 && numero < 0) {
-    resultado = {"Valor do campo " + nome + " negativo" + trechoValorLido(valor) + trechosLinha(),
-                 105};
-    return;
-  }
-  if ((restricoes & 2) != 0 && numero == 0) {
-    resultado = {"Valor do campo " + nome + " nulo" + trechoValorLido(valor) + trechosLinha(), 105};
-  }
+  validarRestricoes(resultado, valor, nome, restricoes, boost::lexical_cast<int32_t>(valor));
 }
 
 void LeitorInicializacao::validarReal(Resultado& resultado, std::string valor, std::string nome,
@@ -131,7 +123,13 @@ void LeitorInicializacao::validarReal(Resultado& resultado, std::string valor, s
         "Valor do campo " + nome + " nao numerico" + trechoValorLido(valor) + trechosLinha(), 105};
     return;
   }
-  const double numero = boost::lexical_cast<double>(valor);
+  validarRestricoes(resultado, valor, nome, restricoes, boost::lexical_cast<double>(valor));
+}
+
+// Sign tests of a value already known to be a number; -0 is not negative.
+void LeitorInicializacao::validarRestricoes(Resultado& resultado, const std::string& valor,
+                                            const std::string& nome, int restricoes,
+                                            double numero) {
   if ((restricoes & 1) != 0 && numero < 0) {
     resultado = {"Valor do campo " + nome + " negativo" + trechoValorLido(valor) + trechosLinha(),
                  105};

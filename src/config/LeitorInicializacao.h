@@ -28,6 +28,8 @@ class LeitorInicializacao {
 
  private:
   void lerCampos(std::ifstream& arquivo, Resultado& resultado);
+  void validarRestricoes(Resultado& resultado, const std::string& valor, const std::string& nome,
+                         int restricoes, double numero);
   std::string nomeCampoAtual() const;
   std::string trechosLinha() const;
 

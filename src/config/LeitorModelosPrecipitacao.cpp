@@ -7,9 +7,8 @@
 #include <boost/algorithm/string/trim.hpp>
 #include <boost/lexical_cast.hpp>
 
-#include "platform/Plataforma.h"
+#include "validation/ListaNomes.h"
 #include "validation/Mensagens.h"
-#include "validation/VerificadorLinhas.h"
 
 LeitorModelosPrecipitacao::LeitorModelosPrecipitacao() : regexInteiro("^\\-?[0-9]+$") {}
 
@@ -44,31 +43,14 @@ Resultado LeitorModelosPrecipitacao::validar() {
 
 // Line 1 and the names; a read error leaves 198 and lets the count check run on what was read.
 void LeitorModelosPrecipitacao::lerLinhas(Resultado& resultado) {
-  VerificadorLinhas verificador;
   std::ifstream arquivo;
   try {
     arquivo.exceptions(std::ios::badbit);
     arquivo.open(caminho);
-    // a file that exists but cannot be opened reads as an empty one
-    if (!plataforma::lerLinha(arquivo, linha)) linha.clear();
-    verificador.verificarLinha(resultado, linha, marcadorPrimeiraLinha, numeroLinha, false);
-    if (resultado.codigo != 100) return;
-    validarQuantidadeModelos(resultado, valorAntesDoComentario(linha));
-    if (resultado.codigo != 100) return;
-
-    std::string linhaAnterior = linha;
-    ++numeroLinha;
-    while (plataforma::lerLinha(arquivo, linha)) {
-      verificador.verificarLinha(resultado, linha, linhaAnterior, numeroLinha, linha.empty());
-      if (resultado.codigo != 100) return;
-      linhaAnterior = linha;
-      // a blank line takes no number
-      if (linha.empty()) continue;
-      std::string nome = valorAntesDoComentario(linha);
-      boost::trim(nome);
-      modelos.push_back(nome);
-      ++numeroLinha;
-    }
+    lerListaNomes(arquivo, resultado, numeroLinha, linha, modelos,
+                  [this](Resultado& resultadoLinha, std::string& valor) {
+                    validarQuantidadeModelos(resultadoLinha, valor);
+                  });
   } catch (const std::exception&) {
     resultado = {"Arquivo de modelos corrompido: " + caminho, 198};
   }

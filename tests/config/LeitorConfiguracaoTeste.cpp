@@ -8,16 +8,12 @@
 #include <gtest/gtest.h>
 
 #include "apoio/Arquivos.h"
+#include "apoio/CasosLeitor.h"
 #include "apoio/SemPermissao.h"
 
 namespace {
 
-struct Caso {
-  const char* nome;
-  std::string conteudo;
-  int32_t codigo;
-  std::string mensagem;
-};
+using Caso = CasoLeitor;
 
 const std::string completo =
     "amplitude = 0.5\nalvo = -2\niteracoes = 10000\nparticulas = 6\npulso = 0.1\nconstA = 0.1\n"
@@ -35,20 +31,13 @@ Resultado validarConfiguracao(LeitorConfiguracao& leitor, const PastaTemporaria&
   return leitor.validar();
 }
 
-void verificarCasos(const Caso* inicio, const Caso* fim) {
+template <class Casos>
+void verificarConfiguracao(const Casos& casos) {
   PastaTemporaria pasta;
-  for (const Caso* caso = inicio; caso != fim; ++caso) {
-    SCOPED_TRACE(caso->nome);
+  verificarCasos(casos, [&pasta](const std::string& conteudo) {
     LeitorConfiguracao leitor;
-    const Resultado resultado = validarConfiguracao(leitor, pasta, caso->conteudo);
-    EXPECT_EQ(caso->codigo, resultado.codigo);
-    EXPECT_EQ(caso->mensagem, resultado.mensagem);
-  }
-}
-
-template <size_t N>
-void verificarCasos(const Caso (&casos)[N]) {
-  verificarCasos(casos, casos + N);
+    return validarConfiguracao(leitor, pasta, conteudo);
+  });
 }
 
 }  // namespace
@@ -75,7 +64,7 @@ TEST(LeitorConfiguracaoTeste, ArquivoEAviso) {
       {"comentario maior que 2047", "pesos = on '" + longo + " b\n" + completo, 100,
        "Validacao zel.conf OK"},
   };
-  verificarCasos(casos);
+  verificarConfiguracao(casos);
 }
 
 TEST(LeitorConfiguracaoTeste, ArquivoAusenteOuIlegivel) {
@@ -124,7 +113,7 @@ TEST(LeitorConfiguracaoTeste, SeparacaoDaLinha) {
       {"primeira falha encerra: sem aviso", "semente = 0\npesos = x\n", 101,
        "Valor de semente nulo\nNumero da linha: 1"},
   };
-  verificarCasos(casos);
+  verificarConfiguracao(casos);
 }
 
 TEST(LeitorConfiguracaoTeste, Inteiros) {
@@ -146,7 +135,7 @@ TEST(LeitorConfiguracaoTeste, Inteiros) {
       {"particulas com sinal +", "particulas = +6\n" + completo, 100, "Validacao zel.conf OK"},
       {"particulas zero", "particulas = 0\n", 101, "Valor de particulas nulo\nNumero da linha: 1"},
   };
-  verificarCasos(casos);
+  verificarConfiguracao(casos);
 }
 
 TEST(LeitorConfiguracaoTeste, Reais) {
@@ -170,7 +159,7 @@ TEST(LeitorConfiguracaoTeste, Reais) {
       {"alvo nao numerico", "alvo = abc\n", 105,
        "Valor de alvo nao numerico\nValor lido: abc\nNumero da linha: 1"},
   };
-  verificarCasos(casos);
+  verificarConfiguracao(casos);
 }
 
 TEST(LeitorConfiguracaoTeste, Amplitude) {
@@ -195,7 +184,7 @@ TEST(LeitorConfiguracaoTeste, Amplitude) {
       {"virgula entre inteiros", "amplitude = 0,5\n", 105,
        "Utilizado separador \",\" para o campo amplitude\nValor lido: 0,5\nNumero da linha: 1"},
   };
-  verificarCasos(casos);
+  verificarConfiguracao(casos);
 }
 
 TEST(LeitorConfiguracaoTeste, ValoresPermitidos) {
@@ -210,7 +199,7 @@ TEST(LeitorConfiguracaoTeste, ValoresPermitidos) {
       {"arqPrev 2", "arqPrev = 2\n", 105,
        "Valor invalido para arqPrev\nValor lido: 2\nValores permitidos: 0 1\nNumero da linha: 1"},
   };
-  verificarCasos(casos);
+  verificarConfiguracao(casos);
 }
 
 TEST(LeitorConfiguracaoTeste, ArqPrevENovaValidacao) {

@@ -5,15 +5,11 @@
 #include <gtest/gtest.h>
 
 #include "apoio/Arquivos.h"
+#include "apoio/CasosLeitor.h"
 
 namespace {
 
-struct Caso {
-  const char* nome;
-  std::string conteudo;
-  int32_t codigo;
-  std::string mensagem;
-};
+using Caso = CasoLeitor;
 
 const std::string valido = "01/03/2021 ' data\n10\n3\n12.5\n30\n45\n";
 
@@ -25,21 +21,15 @@ std::string comLinha(int n, const std::string& linha) {
   return conteudo;
 }
 
-void verificarCasos(const Caso* inicio, const Caso* fim) {
+// One reader for every row, as the driver uses it.
+template <class Casos>
+void verificarInicializacao(const Casos& casos) {
   PastaTemporaria pasta;
   LeitorInicializacao leitor;
-  for (const Caso* caso = inicio; caso != fim; ++caso) {
-    SCOPED_TRACE(caso->nome);
-    leitor.caminho = pasta.escrever("A_INICIALIZACAO.txt", caso->conteudo);
-    const Resultado resultado = leitor.validar();
-    EXPECT_EQ(caso->codigo, resultado.codigo);
-    EXPECT_EQ(caso->mensagem, resultado.mensagem);
-  }
-}
-
-template <size_t N>
-void verificarCasos(const Caso (&casos)[N]) {
-  verificarCasos(casos, casos + N);
+  verificarCasos(casos, [&](const std::string& conteudo) {
+    leitor.caminho = pasta.escrever("A_INICIALIZACAO.txt", conteudo);
+    return leitor.validar();
+  });
 }
 
 }  // namespace
@@ -61,7 +51,7 @@ TEST(LeitorInicializacaoTeste, LinhasAusentes) {
       {"CRLF valido", "01/03/2021\r\n10\r\n3\r\n12.5\r\n30\r\n45", 100,
        "Validacao inicializacao OK"},
   };
-  verificarCasos(casos);
+  verificarInicializacao(casos);
 }
 
 TEST(LeitorInicializacaoTeste, DataDaRodada) {
@@ -90,7 +80,7 @@ TEST(LeitorInicializacaoTeste, DataDaRodada) {
        "Data em formato invalido. Formato esperado: dd/mm/aaaa\nValor lido: \nLinha:    \n"
        "Numero da linha: 1"},
   };
-  verificarCasos(casos);
+  verificarInicializacao(casos);
 }
 
 TEST(LeitorInicializacaoTeste, ContagensDeDias) {
@@ -119,7 +109,7 @@ TEST(LeitorInicializacaoTeste, ContagensDeDias) {
        "Configuracao do campo dia inicializacao: linha vazia\nNumero da linha: 2"},
       {"comentario e brancos", comLinha(2, " 12 \t' dias"), 100, "Validacao inicializacao OK"},
   };
-  verificarCasos(casos);
+  verificarInicializacao(casos);
 }
 
 TEST(LeitorInicializacaoTeste, Reais) {
@@ -142,7 +132,7 @@ TEST(LeitorInicializacaoTeste, Reais) {
       {"tuin negativo", comLinha(6, "-0.5"), 105, mensagem("tuin", " negativo", "-0.5", "-0.5", 6)},
       {"tuin 1e2", comLinha(6, "1e2"), 105, mensagem("tuin", " nao numerico", "1e2", "1e2", 6)},
   };
-  verificarCasos(casos);
+  verificarInicializacao(casos);
 }
 
 TEST(LeitorInicializacaoTeste, SaidasENovaValidacao) {

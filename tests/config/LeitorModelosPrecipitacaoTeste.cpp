@@ -17,7 +17,7 @@ struct Caso {
   std::vector<std::string> modelos;
 };
 
-void verificarCasos(const std::vector<Caso>& casos) {
+void verificarModelos(const std::vector<Caso>& casos) {
   PastaTemporaria pasta;
   for (const Caso& caso : casos) {
     SCOPED_TRACE(caso.nome);
@@ -47,7 +47,7 @@ TEST(LeitorModelosPrecipitacaoTeste, Quantidade) {
     return "Valor do campo quantidade de modelos nao numerico\nValor lido: " + valor +
            "\nLinha: " + linha + "\nNumero da linha: 1";
   };
-  verificarCasos({
+  verificarModelos({
       {"comentario e brancos antes do apostrofo",
        "3   ' modelos\nA\nB\nC\n",
        100,
@@ -82,7 +82,7 @@ TEST(LeitorModelosPrecipitacaoTeste, Quantidade) {
 
 TEST(LeitorModelosPrecipitacaoTeste, Nomes) {
   const std::string longo(3000, 'M');
-  verificarCasos({
+  verificarModelos({
       {"ordem de bytes", "3\nM3\nM2\nM1\n", 100, ok, {"M1", "M2", "M3"}},
       {"maiusculas antes de minusculas", "2\nmodelo\nMODELO\n", 100, ok, {"MODELO", "modelo"}},
       {"duplicado: o menor",

@@ -7,16 +7,12 @@
 #include <gtest/gtest.h>
 
 #include "apoio/Arquivos.h"
+#include "apoio/CasosLeitor.h"
 #include "apoio/SemPermissao.h"
 
 namespace {
 
-struct Caso {
-  const char* nome;
-  std::string conteudo;
-  int32_t codigo;
-  std::string mensagem;
-};
+using Caso = CasoLeitor;
 
 const char* ok = "Validacao parametros OK";
 
@@ -36,21 +32,15 @@ std::string arquivo(int k = 0, const std::string& texto = "", int n = 20) {
   return conteudo;
 }
 
-void verificarCasos(const Caso* inicio, const Caso* fim) {
+// One reader for every row, as the driver uses it.
+template <class Casos>
+void verificarParametros(const Casos& casos) {
   PastaTemporaria pasta;
   LeitorParametros leitor;
-  for (const Caso* caso = inicio; caso != fim; ++caso) {
-    SCOPED_TRACE(caso->nome);
-    leitor.caminho = pasta.escrever("A_PARAMETROS.txt", caso->conteudo);
-    const Resultado resultado = leitor.validar();
-    EXPECT_EQ(caso->codigo, resultado.codigo);
-    EXPECT_EQ(caso->mensagem, resultado.mensagem);
-  }
-}
-
-template <size_t N>
-void verificarCasos(const Caso (&casos)[N]) {
-  verificarCasos(casos, casos + N);
+  verificarCasos(casos, [&](const std::string& conteudo) {
+    leitor.caminho = pasta.escrever("A_PARAMETROS.txt", conteudo);
+    return leitor.validar();
+  });
 }
 
 std::string campo(const std::string& nome, const std::string& achado, const std::string& valor,
@@ -81,7 +71,7 @@ TEST(LeitorParametrosTeste, ArquivoELinhas) {
        "Configuracao de kts não encontrado: linha vazia\nNumero da linha: 2"},
       {"brancos antes do comentario", arquivo(3, "1.5   ' Str"), 100, ok},
   };
-  verificarCasos(casos);
+  verificarParametros(casos);
 }
 
 TEST(LeitorParametrosTeste, AreaDeDrenagem) {
@@ -113,7 +103,7 @@ TEST(LeitorParametrosTeste, AreaDeDrenagem) {
       {"negativo alem do double", arquivo(1, "-" + enorme), 105,
        "Valor de area de drenagem negativo\nValor lido: -" + enorme + "\nNumero da linha: 1"},
   };
-  verificarCasos(casos);
+  verificarParametros(casos);
 }
 
 TEST(LeitorParametrosTeste, Kts) {
@@ -160,7 +150,7 @@ TEST(LeitorParametrosTeste, Kts) {
       {"inf nao e numero", arquivo(2, "3 0.5 0.5 -inf"), 105,
        "Valor de kt nao numerico\nValor lido: -inf" + naLinha("3 0.5 0.5 -inf")},
   };
-  verificarCasos(casos);
+  verificarParametros(casos);
 }
 
 TEST(LeitorParametrosTeste, ParametrosELimites) {
@@ -180,7 +170,7 @@ TEST(LeitorParametrosTeste, ParametrosELimites) {
        "Valor de limite superior chuva maior que limite inferior chuva"},
       {"chuva iguais", arquivo(19, "0"), 100, ok},
   };
-  verificarCasos(casos);
+  verificarParametros(casos);
 }
 
 TEST(LeitorParametrosTeste, SaidasENovaValidacao) {
