@@ -165,10 +165,10 @@ void LeitorParametros::validarKts(Resultado& resultado, std::string valor) {
     validarPesoKt(resultado, tokens[i], static_cast<int32_t>(i), soma);
     if (resultado.codigo != 100) return;
   }
-  // both bounds pass; the message prints them rounded
+  // the tested bounds both pass; the message prints other, rounder ones
   if (soma < 0.99499 || soma > 1.00401) {
-    resultado = {"Tolerancia na soma de kts excedida\nEsperado: " + std::string("0.995") +
-                     " <= soma <= " + "1.004" + "\nSoma calculada: " +
+    resultado = {"Tolerancia na soma de kts excedida\nEsperado: " + textoReal(0.995) +
+                     " <= soma <= " + textoReal(1.004) + "\nSoma calculada: " +
                      (boost::format("%.6f", std::locale::classic()) % soma).str(),
                  196};
     return;

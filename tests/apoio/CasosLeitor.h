@@ -25,3 +25,11 @@ void verificarCasos(const Casos& casos, Validar validar) {
     EXPECT_EQ(caso.mensagem, resultado.mensagem);
   }
 }
+
+// The field message of the initial-state and parameter readers: "Valor do campo " + nome + the
+// finding, then the value, line and line-number pieces.
+inline std::string campo(const std::string& nome, const std::string& achado,
+                         const std::string& valor, const std::string& linha, int numero) {
+  return "Valor do campo " + nome + achado + "\nValor lido: " + valor + "\nLinha: " + linha +
+         "\nNumero da linha: " + std::to_string(numero);
+}

@@ -84,27 +84,21 @@ TEST(LeitorInicializacaoTeste, DataDaRodada) {
 }
 
 TEST(LeitorInicializacaoTeste, ContagensDeDias) {
-  const auto mensagem = [](const std::string& nome, const std::string& achado,
-                           const std::string& valor, const std::string& linha, int numero) {
-    return "Valor do campo " + nome + achado + "\nValor lido: " + valor + "\nLinha: " + linha +
-           "\nNumero da linha: " + std::to_string(numero);
-  };
   const Caso casos[] = {
       {"1 nao basta", comLinha(2, "1"), 105,
        "Valor do campo dia inicializacao deve ser maior que 1"},
       {"2 passa", comLinha(2, "2"), 100, "Validacao inicializacao OK"},
-      {"zero", comLinha(2, "0"), 105, mensagem("dia inicializacao", " nulo", "0", "0", 2)},
-      {"negativo", comLinha(2, "-2"), 105,
-       mensagem("dia inicializacao", " negativo", "-2", "-2", 2)},
+      {"zero", comLinha(2, "0"), 105, campo("dia inicializacao", " nulo", "0", "0", 2)},
+      {"negativo", comLinha(2, "-2"), 105, campo("dia inicializacao", " negativo", "-2", "-2", 2)},
       {"sinal +", comLinha(2, "+5"), 105,
-       mensagem("dia inicializacao", " nao numerico", "+5", "+5", 2)},
-      {"3.0", comLinha(3, "3.0"), 105, mensagem("dias previsao", " nao numerico", "3.0", "3.0", 3)},
+       campo("dia inicializacao", " nao numerico", "+5", "+5", 2)},
+      {"3.0", comLinha(3, "3.0"), 105, campo("dias previsao", " nao numerico", "3.0", "3.0", 3)},
       {"maior inteiro", comLinha(3, "2147483647"), 100, "Validacao inicializacao OK"},
       {"alem do inteiro", comLinha(3, "2147483648"), 105,
-       mensagem("dias previsao", " nao numerico", "2147483648", "2147483648", 3)},
-      {"previsao zero", comLinha(3, "0"), 105, mensagem("dias previsao", " nulo", "0", "0", 3)},
+       campo("dias previsao", " nao numerico", "2147483648", "2147483648", 3)},
+      {"previsao zero", comLinha(3, "0"), 105, campo("dias previsao", " nulo", "0", "0", 3)},
       {"-0 e nulo, nao negativo", comLinha(3, "-0"), 105,
-       mensagem("dias previsao", " nulo", "-0", "-0", 3)},
+       campo("dias previsao", " nulo", "-0", "-0", 3)},
       {"valor vazio com comentario", comLinha(2, "   ' nada"), 196,
        "Configuracao do campo dia inicializacao: linha vazia\nNumero da linha: 2"},
       {"comentario e brancos", comLinha(2, " 12 \t' dias"), 100, "Validacao inicializacao OK"},
@@ -113,24 +107,19 @@ TEST(LeitorInicializacaoTeste, ContagensDeDias) {
 }
 
 TEST(LeitorInicializacaoTeste, Reais) {
-  const auto mensagem = [](const std::string& nome, const std::string& achado,
-                           const std::string& valor, const std::string& linha, int numero) {
-    return "Valor do campo " + nome + achado + "\nValor lido: " + valor + "\nLinha: " + linha +
-           "\nNumero da linha: " + std::to_string(numero);
-  };
   const Caso casos[] = {
       {"ebin vazio", comLinha(4, "   ' nada"), 105,
-       mensagem("ebin", " nao numerico", "", "   ' nada", 4)},
+       campo("ebin", " nao numerico", "", "   ' nada", 4)},
       {"supin com ponto final passa", comLinha(5, "5."), 100, "Validacao inicializacao OK"},
-      {"supin .5", comLinha(5, ".5"), 105, mensagem("supin", " nao numerico", ".5", ".5", 5)},
-      {"supin nan", comLinha(5, "nan"), 105, mensagem("supin", " nao numerico", "nan", "nan", 5)},
+      {"supin .5", comLinha(5, ".5"), 105, campo("supin", " nao numerico", ".5", ".5", 5)},
+      {"supin nan", comLinha(5, "nan"), 105, campo("supin", " nao numerico", "nan", "nan", 5)},
       {"ebin zero passa", comLinha(4, "0"), 100, "Validacao inicializacao OK"},
       {"ebin -0.0 passa", comLinha(4, "-0.0"), 100, "Validacao inicializacao OK"},
       {"tuin 100 passa", comLinha(6, "100"), 100, "Validacao inicializacao OK"},
       {"tuin 100.5", comLinha(6, "100.5"), 105, "Valor de TUIN maior que 100\nValor lido 100.5"},
       {"tuin 0 passa", comLinha(6, "0"), 100, "Validacao inicializacao OK"},
-      {"tuin negativo", comLinha(6, "-0.5"), 105, mensagem("tuin", " negativo", "-0.5", "-0.5", 6)},
-      {"tuin 1e2", comLinha(6, "1e2"), 105, mensagem("tuin", " nao numerico", "1e2", "1e2", 6)},
+      {"tuin negativo", comLinha(6, "-0.5"), 105, campo("tuin", " negativo", "-0.5", "-0.5", 6)},
+      {"tuin 1e2", comLinha(6, "1e2"), 105, campo("tuin", " nao numerico", "1e2", "1e2", 6)},
   };
   verificarInicializacao(casos);
 }

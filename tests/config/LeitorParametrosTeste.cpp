@@ -43,12 +43,6 @@ void verificarParametros(const Casos& casos) {
   });
 }
 
-std::string campo(const std::string& nome, const std::string& achado, const std::string& valor,
-                  const std::string& linha, int numero) {
-  return "Valor do campo " + nome + achado + "\nValor lido: " + valor + "\nLinha: " + linha +
-         "\nNumero da linha: " + std::to_string(numero);
-}
-
 }  // namespace
 
 TEST(LeitorParametrosTeste, ArquivoELinhas) {
