@@ -1,8 +1,10 @@
 #include "series/LeitorPontosGrade.h"
 
+#include <boost/filesystem.hpp>
 #include <gtest/gtest.h>
 
 #include "apoio/Arquivos.h"
+#include "apoio/SemPermissao.h"
 
 namespace {
 
@@ -179,4 +181,14 @@ TEST(LeitorPontosGradeTeste, ArquivoAusente) {
     EXPECT_EQ("Arquivo de configuracao nao encontrado: " + caminho, resultado.mensagem);
     EXPECT_TRUE(leitor.coordenadas.empty());
   }
+}
+
+TEST(LeitorPontosGradeTeste, ArquivoQueNaoAbreFalhaComoVazio) {
+  PastaTemporaria pasta;
+  LeitorPontosGrade leitor;
+  leitor.caminho = pasta.escrever("RIO_eta40.txt", "1\n-45 -23\n");
+  boost::filesystem::permissions(leitor.caminho, boost::filesystem::no_perms);
+  const Resultado resultado = executarSemPermissao([&leitor] { return leitor.validar(); });
+  EXPECT_EQ(196, resultado.codigo);
+  EXPECT_EQ("Primeira linha em branco", resultado.mensagem);
 }
