@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // Pieces shared by the readers' messages, always in this order after the finding.
 std::string trechoValorLido(const std::string& valor);
@@ -22,3 +23,8 @@ std::string valorAntesDoComentario(const std::string& linha);
 
 // Lower case of A to Z only; every other byte stays.
 std::string minusculas(std::string texto);
+
+// Fields as a scan with `palavras` "%s" directives and a final "%[^\n]" gives them: runs of
+// non-blanks, then the rest of the line after the blanks that follow them. A field the line does
+// not reach is empty; the scan stops at a NUL byte, like the C string it mirrors.
+std::vector<std::string> camposVarredura(const std::string& linha, size_t palavras);
