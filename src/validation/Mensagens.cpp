@@ -32,3 +32,8 @@ std::string minusculas(std::string texto) {
   }
   return texto;
 }
+
+std::string trechoSomaPesos(double soma) {
+  return std::string("\nEsperado: ") + "0.995" + " <= soma <= " + "1.004" + "\nSoma calculada: " +
+         (boost::format("%.6f", std::locale::classic()) % soma).str();
+}

@@ -22,3 +22,7 @@ std::string valorAntesDoComentario(const std::string& linha);
 
 // Lower case of A to Z only; every other byte stays.
 std::string minusculas(std::string texto);
+
+// Tail of a weight-sum failure: the bounds as shown (not the tested 0.99499 and 1.00401), then
+// the sum with six decimals.
+std::string trechoSomaPesos(double soma);
