@@ -1,0 +1,122 @@
+#include "series/LeitorEvapotranspiracao.h"
+
+#include <fstream>
+#include <locale>
+
+#include <boost/format.hpp>
+#include <boost/lexical_cast.hpp>
+
+#include "platform/Plataforma.h"
+#include "validation/Mensagens.h"
+
+namespace {
+
+bool ehBranco(char caractere) { return std::isspace(caractere, std::locale::classic()); }
+
+// The first run of non-blank characters, then everything after the blanks that follow it.
+void separarMesValor(const std::string& linha, std::string& mes, std::string& valor) {
+  std::string::size_type inicio = 0;
+  while (inicio < linha.size() && ehBranco(linha[inicio])) ++inicio;
+  std::string::size_type fim = inicio;
+  while (fim < linha.size() && !ehBranco(linha[fim])) ++fim;
+  mes = linha.substr(inicio, fim - inicio);
+  valor.clear();
+  if (mes.empty()) return;
+  while (fim < linha.size() && ehBranco(linha[fim])) ++fim;
+  valor = linha.substr(fim);
+}
+
+}  // namespace
+
+Resultado LeitorEvapotranspiracao::validar() {
+  numeroLinha = 1;
+  linha.clear();
+  Resultado resultado{"Validacao concluida com sucesso", 100};
+  if (!utilitarios.arquivoExiste(caminho)) {
+    return {"Arquivo de configuracao nao encontrado: " + caminho, 197};
+  }
+  std::ifstream arquivo(caminho);
+  if (!arquivo.is_open()) {  // there, but unreadable: never valid
+    return {"Arquivo de configuracao nao encontrado: " + caminho, 197};
+  }
+  try {
+    arquivo.exceptions(std::ios::badbit);
+    lerLinhas(arquivo, resultado);
+  } catch (const std::ios_base::failure&) {
+    resultado = {"Arquivo de configuracao corrompido: " + caminho, 3};
+  }
+  return resultado;
+}
+
+void LeitorEvapotranspiracao::lerLinhas(std::istream& arquivo, Resultado& resultado) {
+  std::string linhaAnterior = "inicio";
+  std::string mes;
+  std::string valor;
+  while (plataforma::lerLinha(arquivo, linha)) {
+    // a blank line takes no number and is judged by the next non-blank one
+    if (linha.empty()) {
+      linhaAnterior.clear();
+      continue;
+    }
+    if (linhaAnterior.empty()) {
+      resultado = {"Linha em branco encontrada no arquivo" + trechoNumeroLinha(numeroLinha), 196};
+      return;
+    }
+    if (linha[0] == ' ') {
+      resultado = {"Espaco em branco encontrado no inicio da linha" + trechoLinha(linha) +
+                       trechoNumeroLinha(numeroLinha),
+                   105};
+      return;
+    }
+    if (linha.find('\t') != std::string::npos) {  // anywhere, not only at the start
+      resultado = {"Tabulacao encontrada na linha: " + linha + trechoNumeroLinha(numeroLinha), 105};
+      return;
+    }
+    separarMesValor(linha, mes, valor);
+    validarMes(resultado, mes);
+    if (resultado.codigo != 100) return;
+    validarEvapotranspiracao(resultado, valor);
+    if (resultado.codigo != 100) return;
+    linhaAnterior = linha;
+    ++numeroLinha;
+  }
+}
+
+void LeitorEvapotranspiracao::validarMes(Resultado& resultado, std::string mes) {
+  if (!utilitarios.ehInteiro(mes)) {
+    const std::string achado = utilitarios.ehReal(mes)
+                                   ? "Valor do campo mes decimal (inteiro esperado)"
+                                   : "Valor do campo mes nao numerico";
+    resultado = {
+        achado + trechoValorLido(mes) + trechoLinha(linha) + trechoNumeroLinha(numeroLinha), 105};
+    return;
+  }
+  const int32_t numeroMes = boost::lexical_cast<int32_t>(mes);
+  if (numeroMes < 1 || numeroMes > 12) {
+    resultado = {"Valor do mes invalido." + trechoValorLido(mes) + trechoLinha(linha) +
+                     trechoNumeroLinha(numeroLinha),
+                 105};
+    return;
+  }
+  if (numeroMes != numeroLinha) {
+    resultado = {"Valor do mes nao sequencial\nValor esperado: " +
+                     (boost::format("%02d") % numeroLinha).str() + trechoValorLido(mes) +
+                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                 196};
+  }
+}
+
+void LeitorEvapotranspiracao::validarEvapotranspiracao(Resultado& resultado, std::string valor) {
+  if (!utilitarios.ehReal(valor)) {
+    resultado = {"Valor do campo evapotranspiracao nao numerico" + trechoValorLido(valor) +
+                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                 105};
+    return;
+  }
+  // nan is not below zero and passes
+  if (boost::lexical_cast<double>(valor) < 0.0) {
+    resultado = {"Valor do campo evapotranspiracao negativo" + trechoValorLido(valor) +
+                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                 105};
+  }
+}
