@@ -154,15 +154,15 @@ void LeitorPostos::validarIdentificador(Resultado& resultado, std::string identi
 
 void LeitorPostos::validarKe(Resultado& resultado, std::string ke) {
   boost::trim(ke);
-  if (!utilitarios.ehReal(ke)) {
+  double valor = 0.0;
+  // nan and inf are no weights: they would slip through the range and the sum
+  if (!utilitarios.ehReal(ke) || !std::isfinite(valor = boost::lexical_cast<double>(ke))) {
     resultado = {"Valor do campo ke nao numerico" + trechoValorLido(ke) + trechoLinha(linha) +
                      trechoNumeroLinha(numeroLinha),
                  105};
     return;
   }
-  const double valor = boost::lexical_cast<double>(ke);
-  // nan and inf never pass the range, so they never reach the sum
-  if (!std::isfinite(valor) || valor < 0.0 || valor > 1.0) {
+  if (valor < 0.0 || valor > 1.0) {
     resultado = {"Valor de ke incorreto. Intervalo permitido: 0 <= ke <= 1" + trechoValorLido(ke) +
                      trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
                  105};
