@@ -124,17 +124,11 @@ void LeitorChuvaObservada::validarJanela(Resultado& resultado) {
     try {
       data = utilitarios.somarDias(dataRodada, -k);
     } catch (const std::out_of_range&) {
-      resultado = {
-          "Conjunto de dados incompletos\nFaltando datas anteriores a 01/01/1400"
-          " (inicializacao - " +
-              textoInteiro(k) + ")",
-          196};
+      resultado = {textoDadosIncompletos("datas anteriores a 01/01/1400", k), 196};
       return;
     }
     if (datas.count(data) == 0) {
-      resultado = {"Conjunto de dados incompletos\nFaltando a data " + data + " (inicializacao - " +
-                       textoInteiro(k) + ")",
-                   196};
+      resultado = {textoDadosIncompletos("a data " + data, k), 196};
       return;
     }
   }

@@ -136,15 +136,9 @@ void LeitorVazaoVerificada::validarJanela(Resultado& resultado,
                        "\nLidos: " + textoInteiro(registros),
                    196};
     } else if (data.empty()) {
-      resultado = {
-          "Conjunto de dados incompletos\nFaltando datas anteriores a 1400-01-01"
-          " (inicializacao - " +
-              textoInteiro(k) + ")",
-          196};
+      resultado = {textoDadosIncompletos("datas anteriores a 1400-01-01", k), 196};
     } else {
-      resultado = {"Conjunto de dados incompletos\nFaltando a data " + data + " (inicializacao - " +
-                       textoInteiro(k) + ")",
-                   196};
+      resultado = {textoDadosIncompletos("a data " + data, k), 196};
     }
     return;
   }

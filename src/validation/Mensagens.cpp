@@ -37,3 +37,8 @@ std::string trechoSomaPesos(double soma) {
   return std::string("\nEsperado: ") + "0.995" + " <= soma <= " + "1.004" + "\nSoma calculada: " +
          (boost::format("%.6f", std::locale::classic()) % soma).str();
 }
+
+std::string textoDadosIncompletos(const std::string& faltando, int64_t diasAntes) {
+  return "Conjunto de dados incompletos\nFaltando " + faltando + " (inicializacao - " +
+         textoInteiro(diasAntes) + ")";
+}

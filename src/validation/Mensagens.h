@@ -26,3 +26,7 @@ std::string minusculas(std::string texto);
 // Tail of a weight-sum failure: the bounds as shown (not the tested 0.99499 and 1.00401), then
 // the sum with six decimals.
 std::string trechoSomaPesos(double soma);
+
+// Window failure of the observed series: what is missing ("a data 13/01/2021"), then how many
+// days before the run date the window needs it.
+std::string textoDadosIncompletos(const std::string& faltando, int64_t diasAntes);

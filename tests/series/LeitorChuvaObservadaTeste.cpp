@@ -3,19 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "apoio/Arquivos.h"
+#include "apoio/CasosLeitor.h"
 #include "apoio/SemAbrirArquivos.h"
 
 namespace {
 
 const std::string ok = "Validacao concluida com sucesso";
-
-// One file per case; the run date is the line's own date unless the case names another.
-struct Caso {
-  const char* nome;
-  std::string conteudo;
-  int32_t codigo;
-  std::string mensagem;
-};
 
 struct Janela {
   std::string dataRodada;
@@ -23,20 +16,13 @@ struct Janela {
   int32_t diaInicializacao;
 };
 
-void verificar(const std::vector<Caso>& casos, const Janela& janela) {
-  PastaTemporaria pasta;
-  LeitorChuvaObservada leitor;  // one reader for every file, as the driver uses it
-  for (const Caso& caso : casos) {
-    SCOPED_TRACE(caso.nome);
-    leitor.caminho = pasta.escrever("POSTO1_c.txt", caso.conteudo);
-    leitor.dataRodada = janela.dataRodada;
-    leitor.numeroKts = janela.numeroKts;
-    leitor.diaInicializacao = janela.diaInicializacao;
-    leitor.identificadorEsperado = "posto1";
-    const Resultado resultado = leitor.validar();
-    EXPECT_EQ(caso.codigo, resultado.codigo);
-    EXPECT_EQ(caso.mensagem, resultado.mensagem);
-  }
+void verificar(const std::vector<CasoLeitor>& casos, const Janela& janela) {
+  LeitorChuvaObservada leitor;
+  leitor.dataRodada = janela.dataRodada;
+  leitor.numeroKts = janela.numeroKts;
+  leitor.diaInicializacao = janela.diaInicializacao;
+  leitor.identificadorEsperado = "posto1";
+  verificarCasos(leitor, "POSTO1_c.txt", casos);
 }
 
 // Only the run date 15/01/2021 is needed.
@@ -100,7 +86,7 @@ TEST(LeitorChuvaObservadaTeste, Data) {
                          "posto1 " + data + " 0700 1.5");
   };
   const auto linha = [](const std::string& data) { return "posto1 " + data + " 0700 1.5\n"; };
-  std::vector<Caso> casos = {
+  std::vector<CasoLeitor> casos = {
       {"1/01/2021", linha("1/01/2021"), 105, formato("1/01/2021")},
       {"01-01-2021", linha("01-01-2021"), 105, formato("01-01-2021")},
       {"01/01/21", linha("01/01/21"), 105, formato("01/01/21")},
@@ -118,7 +104,7 @@ TEST(LeitorChuvaObservadaTeste, Data) {
 
 TEST(LeitorChuvaObservadaTeste, Hora) {
   const auto linha = [](const std::string& hora) { return "posto1 15/01/2021 " + hora + " 1.5"; };
-  std::vector<Caso> casos = {
+  std::vector<CasoLeitor> casos = {
       {"vazia", "posto1 15/01/2021\n", 104,
        "Valor de hora nao informado\nLinha: posto1 15/01/2021\nNumero da linha: 1"},
   };
@@ -139,7 +125,7 @@ TEST(LeitorChuvaObservadaTeste, Hora) {
 
 TEST(LeitorChuvaObservadaTeste, Precipitacao) {
   const auto linha = [](const std::string& valor) { return "posto1 15/01/2021 0700 " + valor; };
-  std::vector<Caso> casos = {
+  std::vector<CasoLeitor> casos = {
       {"vazia", "posto1 15/01/2021 0700\n", 104,
        "Valor de precipitacao nao informado\nLinha: posto1 15/01/2021 0700\nNumero da linha: 1"},
       {"-0.1 escrito de volta", linha("-0.1") + "\n", 102,

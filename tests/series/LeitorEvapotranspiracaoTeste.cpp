@@ -3,29 +3,16 @@
 #include <gtest/gtest.h>
 
 #include "apoio/Arquivos.h"
+#include "apoio/CasosLeitor.h"
 #include "apoio/SemAbrirArquivos.h"
 
 namespace {
 
-struct Caso {
-  const char* nome;
-  std::string conteudo;
-  int32_t codigo;
-  std::string mensagem;
-};
-
 const std::string ok = "Validacao concluida com sucesso";
 
-void verificar(const std::vector<Caso>& casos) {
-  PastaTemporaria pasta;
-  LeitorEvapotranspiracao leitor;  // one reader for every file, as the driver uses it
-  for (const Caso& caso : casos) {
-    SCOPED_TRACE(caso.nome);
-    leitor.caminho = pasta.escrever("BACIA_EVAPOTRANSPIRACAO.txt", caso.conteudo);
-    const Resultado resultado = leitor.validar();
-    EXPECT_EQ(caso.codigo, resultado.codigo);
-    EXPECT_EQ(caso.mensagem, resultado.mensagem);
-  }
+void verificar(const std::vector<CasoLeitor>& casos) {
+  LeitorEvapotranspiracao leitor;
+  verificarCasos(leitor, "BACIA_EVAPOTRANSPIRACAO.txt", casos);
 }
 
 std::string meses(int quantidade) {

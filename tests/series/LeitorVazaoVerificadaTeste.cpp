@@ -3,18 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "apoio/Arquivos.h"
+#include "apoio/CasosLeitor.h"
 #include "apoio/SemAbrirArquivos.h"
 
 namespace {
 
 const std::string ok = "Validacao concluida com sucesso";
-
-struct Caso {
-  const char* nome;
-  std::string conteudo;
-  int32_t codigo;
-  std::string mensagem;
-};
 
 struct Janela {
   std::string dataRodada;
@@ -27,19 +21,12 @@ const Janela semJanela{"15/01/2021", 1, 1};
 // 2021-01-13 and 2021-01-14 required.
 const Janela doisDias{"15/01/2021", 3, 2};
 
-void verificar(const std::vector<Caso>& casos, const Janela& janela) {
-  PastaTemporaria pasta;
-  LeitorVazaoVerificada leitor;  // one reader for every file, as the driver uses it
-  for (const Caso& caso : casos) {
-    SCOPED_TRACE(caso.nome);
-    leitor.caminho = pasta.escrever("BACIA.txt", caso.conteudo);
-    leitor.definirDataInicializacao(janela.dataRodada);
-    leitor.numeroKts = janela.numeroKts;
-    leitor.diaInicializacao = janela.diaInicializacao;
-    const Resultado resultado = leitor.validar();
-    EXPECT_EQ(caso.codigo, resultado.codigo);
-    EXPECT_EQ(caso.mensagem, resultado.mensagem);
-  }
+void verificar(const std::vector<CasoLeitor>& casos, const Janela& janela) {
+  LeitorVazaoVerificada leitor;
+  leitor.definirDataInicializacao(janela.dataRodada);
+  leitor.numeroKts = janela.numeroKts;
+  leitor.diaInicializacao = janela.diaInicializacao;
+  verificarCasos(leitor, "BACIA.txt", casos);
 }
 
 std::string registro(const std::string& dataHora, const std::string& vazao = "12.5",
@@ -63,7 +50,7 @@ TEST(LeitorVazaoVerificadaTeste, Identificador) {
   const std::string data = "2021-01-14 00:00:00";
   const std::string vinteDigitos = "12345678901234567890";
   const std::string foraDoDouble = "1" + std::string(400, '0');
-  std::vector<Caso> casos = {
+  std::vector<CasoLeitor> casos = {
       {"vinte digitos", registro(data, "1", vinteDigitos) + "\n", 100, ok},
       {"linha comecando com barra", "|ANA|DI|MED|" + data + "|1\n", 104,
        semValor("Valor de identificador nao informado.", "|ANA|DI|MED|" + data + "|1")},
@@ -95,7 +82,7 @@ TEST(LeitorVazaoVerificadaTeste, OrigemPeriodicidadeETipo) {
   const auto linha = [&resto](const std::string& periodicidade, const std::string& tipo) {
     return "1|ANA|" + periodicidade + "|" + tipo + resto;
   };
-  std::vector<Caso> casos = {
+  std::vector<CasoLeitor> casos = {
       {"periodicidade com brancos", linha("  DI\t", "MED") + "\n", 100, ok},
       {"origem vazia: o resto nao importa", "1||DI|MED" + resto + "\n", 104,
        semValor("Valor de origem da vazao nao informado.", "1||DI|MED" + resto)},
@@ -129,7 +116,7 @@ TEST(LeitorVazaoVerificadaTeste, OrigemPeriodicidadeETipo) {
 }
 
 TEST(LeitorVazaoVerificadaTeste, DataHora) {
-  std::vector<Caso> casos;
+  std::vector<CasoLeitor> casos;
   for (const char* dataHora : {"2020-02-29 10:00:00", "2021/03/15 23:59:59", "1400-01-01 00:00:00",
                                "9999-12-31 00:00:00"}) {
     casos.push_back({dataHora, registro(dataHora) + "\n", 100, ok});
@@ -173,7 +160,7 @@ TEST(LeitorVazaoVerificadaTeste, DataHora) {
 
 TEST(LeitorVazaoVerificadaTeste, Vazao) {
   const std::string data = "2021-01-14 00:00:00";
-  std::vector<Caso> casos = {
+  std::vector<CasoLeitor> casos = {
       {"vazia", "1|ANA|DI|MED|" + data + "|\n", 104,
        semValor("Valor de vazao nao informado.", "1|ANA|DI|MED|" + data + "|")},
       {"-0.5", registro(data, "-0.5") + "\n", 102,
