@@ -11,3 +11,6 @@ ctest --test-dir "$raiz/build" --output-on-failure -j "$(nproc)"
 
 echo "== Verificacao de sintaxe do ramo Windows (MinGW 32 bits)"
 bash "$raiz/scripts/verificar_windows.sh"
+
+echo "== Rodada sob ThreadSanitizer"
+bash "$raiz/scripts/verificar_tsan.sh"

@@ -6,9 +6,8 @@
 #include <boost/algorithm/string/trim.hpp>
 #include <boost/lexical_cast.hpp>
 
-#include "platform/Plataforma.h"
+#include "validation/ListaNomes.h"
 #include "validation/Mensagens.h"
-#include "validation/VerificadorLinhas.h"
 
 LeitorCaso::LeitorCaso() : regexInteiro("^\\-?[0-9]+$") {}
 
@@ -26,11 +25,12 @@ Resultado LeitorCaso::validar() {
 
   const int32_t linhasDados = numeroLinha - 2;
   if (linhasDados != quantidadeSubBacias) {
-    return {"Quantidade de dados no arquivo diferente da quantidade de sub-bacias lidas\n"
-            "Valor informado: " +
-                textoInteiro(quantidadeSubBacias) +
-                "\nQuantidade de dados do arquivo: " + textoInteiro(linhasDados),
-            196};
+    return {
+        "Quantidade de dados no arquivo diferente da quantidade de sub-bacias lidas\n"
+        "Valor informado: " +
+            textoInteiro(quantidadeSubBacias) +
+            "\nQuantidade de dados do arquivo: " + textoInteiro(linhasDados),
+        196};
   }
   std::sort(subBacias.begin(), subBacias.end());
   const auto duplicado = std::adjacent_find(subBacias.begin(), subBacias.end());
@@ -40,34 +40,14 @@ Resultado LeitorCaso::validar() {
 
 // Line 1 and the names; a read error leaves 198 and lets the count check run on what was read.
 void LeitorCaso::lerLinhas(Resultado& resultado) {
-  VerificadorLinhas verificador;
   std::ifstream arquivo;
   try {
     arquivo.exceptions(std::ios::badbit);
     arquivo.open(caminho);
-    // a file that exists but cannot be opened reads as an empty one
-    if (!plataforma::lerLinha(arquivo, linha)) linha.clear();
-    verificador.verificarLinha(resultado, linha, marcadorPrimeiraLinha, numeroLinha, false);
-    if (resultado.codigo != 100) return;
-    std::string valor = valorAntesDoComentario(linha);
-    validarQuantidadeSubBacias(resultado, valor);
-    if (resultado.codigo != 100) return;
-
-    std::string linhaAnterior;
-    while (true) {
-      linhaAnterior = linha;
-      ++numeroLinha;
-      // a blank line takes no number: the next line is read at once
-      do {
-        if (!plataforma::lerLinha(arquivo, linha)) return;
-        verificador.verificarLinha(resultado, linha, linhaAnterior, numeroLinha, linha.empty());
-        if (resultado.codigo != 100) return;
-        if (linha.empty()) linhaAnterior = linha;
-      } while (linha.empty());
-      std::string nome = valorAntesDoComentario(linha);
-      boost::trim(nome);
-      subBacias.push_back(nome);
-    }
+    lerListaNomes(arquivo, resultado, numeroLinha, linha, subBacias,
+                  [this](Resultado& resultadoLinha, std::string& valor) {
+                    validarQuantidadeSubBacias(resultadoLinha, valor);
+                  });
   } catch (const std::ios_base::failure&) {
     resultado = {"Arquivo de caso corrompido: " + caminho, 198};
   }

@@ -1,8 +1,9 @@
 #include "validation/Mensagens.h"
 
+#include <locale>
+
 #include <boost/format.hpp>
 #include <boost/lexical_cast.hpp>
-#include <locale>
 
 std::string trechoValorLido(const std::string& valor) { return "\nValor lido: " + valor; }
 
@@ -34,8 +35,8 @@ std::string minusculas(std::string texto) {
 }
 
 std::string trechoSomaPesos(double soma) {
-  return std::string("\nEsperado: ") + "0.995" + " <= soma <= " + "1.004" + "\nSoma calculada: " +
-         (boost::format("%.6f", std::locale::classic()) % soma).str();
+  return "\nEsperado: " + textoReal(0.995) + " <= soma <= " + textoReal(1.004) +
+         "\nSoma calculada: " + (boost::format("%.6f", std::locale::classic()) % soma).str();
 }
 
 std::string textoDadosIncompletos(const std::string& faltando, int64_t diasAntes) {

@@ -1,19 +1,36 @@
 #include "config/LeitorPostos.h"
 
+#include <boost/filesystem.hpp>
 #include <gtest/gtest.h>
 
 #include "apoio/Arquivos.h"
-#include "apoio/CasosLeitor.h"
-#include "apoio/SemAbrirArquivos.h"
+#include "apoio/SemPermissao.h"
 
 namespace {
 
+struct Caso {
+  const char* nome;
+  std::string conteudo;
+  int32_t codigo;
+  std::string mensagem;
+  std::vector<std::string> identificadores = {};
+};
+
 const std::string ok = "Validacao concluida com sucesso";
 
-void verificar(const std::vector<CasoLeitor>& casos) {
-  LeitorPostos leitor;
-  verificarCasos(leitor, "BACIA_POSTOS_PLU.txt", casos,
-                 [](const LeitorPostos& lido) { return lido.identificadores; });
+void verificar(const std::vector<Caso>& casos) {
+  PastaTemporaria pasta;
+  LeitorPostos leitor;  // one reader for every file, as the driver uses it
+  for (const Caso& caso : casos) {
+    SCOPED_TRACE(caso.nome);
+    leitor.caminho = pasta.escrever("BACIA_POSTOS_PLU.txt", caso.conteudo);
+    const Resultado resultado = leitor.validar();
+    EXPECT_EQ(caso.codigo, resultado.codigo);
+    EXPECT_EQ(caso.mensagem, resultado.mensagem);
+    if (resultado.codigo == 100) {
+      EXPECT_EQ(caso.identificadores, leitor.identificadores);
+    }
+  }
 }
 
 std::string naoNumerico(const std::string& valor, const std::string& linha) {
@@ -164,7 +181,8 @@ TEST(LeitorPostosTeste, ArquivoAusenteIlegivelOuCorrompido) {
   EXPECT_EQ("Arquivo de configuracao nao encontrado: " + leitor.caminho, resultado.mensagem);
 
   leitor.caminho = pasta.escrever("A_POSTOS_PLU.txt", "1\nP1 1.0\n");
-  resultado = semAbrirArquivos([&leitor] { return leitor.validar(); });
+  boost::filesystem::permissions(leitor.caminho, boost::filesystem::no_perms);
+  resultado = executarSemPermissao([&leitor] { return leitor.validar(); });
   EXPECT_EQ(197, resultado.codigo);
   EXPECT_EQ("Arquivo de configuracao nao encontrado: " + leitor.caminho, resultado.mensagem);
 

@@ -224,3 +224,24 @@ TEST(RodadaTeste, DuasRodadasAcrescentamAoMesmoLog) {
   ambas.insert(ambas.end(), linhasSegunda.begin(), linhasSegunda.end());
   EXPECT_EQ(ambas, linhasDoLog(logSegunda));
 }
+
+TEST(RodadaTeste, EstadosSemLinhasDeProgresso) {
+  const std::pair<const char*, std::string> casos[] = {
+      {"600 nas primeiras consultas", "estado 600 2000\nestado 0 0\nretorno 0\n"},
+      {"400 silencioso", "total 2\nprocessadas 1\nestado 400 2000\nestado 0 0\nretorno 0\n"},
+  };
+  for (const auto& [nome, roteiro] : casos) {
+    SCOPED_TRACE(nome);
+    PastaCaso pasta;
+    pasta.copiarExemplo();
+    pasta.roteiroModelo(roteiro);
+    const Saida saida = pasta.executar();
+    std::vector<std::string> linhas = saida.linhas();
+    EXPECT_EQ(0, saida.codigo);
+    ASSERT_GE(linhas.size(), 4u);
+    EXPECT_EQ("[ZEL-KOVA] Validacao dos arquivos de entrada concluida com sucesso",
+              linhas[linhas.size() - 4]);
+    EXPECT_EQ(1u, comecandoCom(linhas, "[ZEL-KOVA] Progresso: ").size());
+    EXPECT_EQ("[ZEL-KOVA] Status: Sucesso", linhas[linhas.size() - 2]);
+  }
+}

@@ -1,10 +1,11 @@
 #include "series/LeitorChuvaObservada.h"
 
+#include <boost/filesystem.hpp>
 #include <gtest/gtest.h>
 
 #include "apoio/Arquivos.h"
 #include "apoio/CasosLeitor.h"
-#include "apoio/SemAbrirArquivos.h"
+#include "apoio/SemPermissao.h"
 
 namespace {
 
@@ -17,12 +18,16 @@ struct Janela {
 };
 
 void verificar(const std::vector<CasoLeitor>& casos, const Janela& janela) {
-  LeitorChuvaObservada leitor;
+  PastaTemporaria pasta;
+  LeitorChuvaObservada leitor;  // one reader for every file, as the driver uses it
   leitor.dataRodada = janela.dataRodada;
   leitor.numeroKts = janela.numeroKts;
   leitor.diaInicializacao = janela.diaInicializacao;
   leitor.identificadorEsperado = "posto1";
-  verificarCasos(leitor, "POSTO1_c.txt", casos);
+  verificarCasos(casos, [&](const std::string& conteudo) {
+    leitor.caminho = pasta.escrever("POSTO1_c.txt", conteudo);
+    return leitor.validar();
+  });
 }
 
 // Only the run date 15/01/2021 is needed.
@@ -240,7 +245,8 @@ TEST(LeitorChuvaObservadaTeste, ArquivoAusenteIlegivelOuCorrompido) {
   EXPECT_EQ(aquecimentoAusente, leitor.validar().mensagem);
 
   leitor.caminho = pasta.escrever("C_c.txt", dias("15/01/2021", 1));
-  resultado = semAbrirArquivos([&leitor] { return leitor.validar(); });
+  boost::filesystem::permissions(leitor.caminho, boost::filesystem::no_perms);
+  resultado = executarSemPermissao([&leitor] { return leitor.validar(); });
   EXPECT_EQ(197, resultado.codigo);
   EXPECT_EQ("Arquivo de configuracao nao encontrado: " + leitor.caminho, resultado.mensagem);
 

@@ -1,18 +1,23 @@
 #include "series/LeitorEvapotranspiracao.h"
 
+#include <boost/filesystem.hpp>
 #include <gtest/gtest.h>
 
 #include "apoio/Arquivos.h"
 #include "apoio/CasosLeitor.h"
-#include "apoio/SemAbrirArquivos.h"
+#include "apoio/SemPermissao.h"
 
 namespace {
 
 const std::string ok = "Validacao concluida com sucesso";
 
 void verificar(const std::vector<CasoLeitor>& casos) {
-  LeitorEvapotranspiracao leitor;
-  verificarCasos(leitor, "BACIA_EVAPOTRANSPIRACAO.txt", casos);
+  PastaTemporaria pasta;
+  LeitorEvapotranspiracao leitor;  // one reader for every file, as the driver uses it
+  verificarCasos(casos, [&](const std::string& conteudo) {
+    leitor.caminho = pasta.escrever("BACIA_EVAPOTRANSPIRACAO.txt", conteudo);
+    return leitor.validar();
+  });
 }
 
 std::string meses(int quantidade) {
@@ -115,7 +120,8 @@ TEST(LeitorEvapotranspiracaoTeste, ArquivoAusenteIlegivelOuCorrompido) {
 
   // an empty file passes, but one that cannot be opened does not
   leitor.caminho = pasta.escrever("A_EVAPOTRANSPIRACAO.txt", "");
-  resultado = semAbrirArquivos([&leitor] { return leitor.validar(); });
+  boost::filesystem::permissions(leitor.caminho, boost::filesystem::no_perms);
+  resultado = executarSemPermissao([&leitor] { return leitor.validar(); });
   EXPECT_EQ(197, resultado.codigo);
   EXPECT_EQ("Arquivo de configuracao nao encontrado: " + leitor.caminho, resultado.mensagem);
 

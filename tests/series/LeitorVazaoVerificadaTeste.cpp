@@ -1,10 +1,11 @@
 #include "series/LeitorVazaoVerificada.h"
 
+#include <boost/filesystem.hpp>
 #include <gtest/gtest.h>
 
 #include "apoio/Arquivos.h"
 #include "apoio/CasosLeitor.h"
-#include "apoio/SemAbrirArquivos.h"
+#include "apoio/SemPermissao.h"
 
 namespace {
 
@@ -22,11 +23,15 @@ const Janela semJanela{"15/01/2021", 1, 1};
 const Janela doisDias{"15/01/2021", 3, 2};
 
 void verificar(const std::vector<CasoLeitor>& casos, const Janela& janela) {
-  LeitorVazaoVerificada leitor;
+  PastaTemporaria pasta;
+  LeitorVazaoVerificada leitor;  // one reader for every file, as the driver uses it
   leitor.definirDataInicializacao(janela.dataRodada);
   leitor.numeroKts = janela.numeroKts;
   leitor.diaInicializacao = janela.diaInicializacao;
-  verificarCasos(leitor, "BACIA.txt", casos);
+  verificarCasos(casos, [&](const std::string& conteudo) {
+    leitor.caminho = pasta.escrever("BACIA.txt", conteudo);
+    return leitor.validar();
+  });
 }
 
 std::string registro(const std::string& dataHora, const std::string& vazao = "12.5",
@@ -279,7 +284,8 @@ TEST(LeitorVazaoVerificadaTeste, EntradasEArquivo) {
 
   // with no date required, an unreadable file would pass as an empty one
   leitor.numeroKts = 1;
-  resultado = semAbrirArquivos([&leitor] { return leitor.validar(); });
+  boost::filesystem::permissions(leitor.caminho, boost::filesystem::no_perms);
+  resultado = executarSemPermissao([&leitor] { return leitor.validar(); });
   EXPECT_EQ(197, resultado.codigo);
   EXPECT_EQ("Arquivo " + leitor.caminho + " nao encontrado", resultado.mensagem);
 

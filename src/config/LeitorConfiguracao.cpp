@@ -1,0 +1,203 @@
+#include "config/LeitorConfiguracao.h"
+
+#include <exception>
+#include <fstream>
+
+#include <boost/algorithm/string/trim.hpp>
+#include <boost/lexical_cast.hpp>
+
+#include "platform/Plataforma.h"
+#include "validation/Mensagens.h"
+
+namespace {
+
+// Key before the first '=', value up to the first apostrophe; a line without '=' is all key.
+void separarChaveValor(const std::string& linha, std::string& chave, std::string& valor) {
+  const std::string::size_type igual = linha.find('=');
+  chave = linha.substr(0, igual);
+  valor.clear();
+  // an empty key stops the split before the value, as a scan of "%[^=]=" would
+  if (igual == std::string::npos || igual == 0) return;
+  const std::string resto = linha.substr(igual + 1);
+  valor = resto.substr(0, resto.find('\''));
+}
+
+}  // namespace
+
+LeitorConfiguracao::LeitorConfiguracao() { ajustarValoresPadrao(true); }
+
+void LeitorConfiguracao::ajustarValoresPadrao(bool limpar) {
+  if (limpar) {
+    padroes.clear();
+    valoresObjetivo.clear();
+    valoresLigaDesliga.clear();
+    valoresArqPrev.clear();
+  }
+  padroes["amplitude"] = "0.5";
+  padroes["alvo"] = "-2";
+  padroes["iteracoes"] = "10000";
+  padroes["particulas"] = "6";
+  padroes["pulso"] = "0.1";
+  padroes["constA"] = "0.1";
+  padroes["constB"] = "10";
+  padroes["objetivo"] = "mape";
+  padroes["pesos"] = "off";
+  padroes["graficos"] = "off";
+  padroes["semente"] = "9952";
+  padroes["arqPrev"] = "0";
+  valoresObjetivo.insert(valoresObjetivo.end(), {"mape", "cef", "somacoef", "dm"});
+  valoresLigaDesliga.insert(valoresLigaDesliga.end(), {"on", "off"});
+  valoresArqPrev.insert(valoresArqPrev.end(), {"0", "1"});
+}
+
+Resultado LeitorConfiguracao::validar() {
+  // one reader may serve several files: every run starts from the defaults
+  ajustarValoresPadrao(true);
+  arqPrev = false;
+  numeroLinha = 1;
+  const std::string arquivoConf = caminho + plataforma::separador + "zel.conf";
+  Resultado resultado{"Validacao zel.conf OK", 100};
+  if (!utilitarios.arquivoExiste(arquivoConf)) {
+    return {"Nao foi possivel abrir o arquivo " + arquivoConf, 197};
+  }
+  std::ifstream arquivo;
+  try {
+    arquivo.exceptions(std::ios::badbit);
+    arquivo.open(arquivoConf);
+    // an unreadable file would otherwise pass as one with every default
+    if (!arquivo.is_open()) return {"Nao foi possivel abrir o arquivo " + arquivoConf, 197};
+    lerLinhas(arquivo, resultado);
+  } catch (const std::exception&) {
+    return {"Arquivo zel.conf corrompido\nCaminho do arquivo: " + arquivoConf, 197};
+  }
+  if (resultado.codigo != 100 || padroes.empty()) return resultado;
+
+  std::string aviso = "Campos ajustados com valor padrao (entre parentesis):\n";
+  for (const auto& [chave, padrao] : padroes) aviso += chave + " (" + padrao + ")\n";
+  return {aviso, 150};
+}
+
+void LeitorConfiguracao::lerLinhas(std::istream& arquivo, Resultado& resultado) {
+  std::string linha;
+  std::string chave;
+  std::string valor;
+  for (; plataforma::lerLinha(arquivo, linha); ++numeroLinha) {
+    if (linha.empty()) continue;
+    separarChaveValor(linha, chave, valor);
+    boost::trim(chave);
+    boost::trim(valor);
+    validarCampo(resultado, chave, minusculas(valor));
+    if (resultado.codigo != 100) return;
+  }
+}
+
+void LeitorConfiguracao::validarCampo(Resultado& resultado, std::string chave, std::string valor) {
+  if (chave == "amplitude") {
+    validarAmplitude(resultado, chave, valor);
+  } else if (chave == "alvo") {
+    validarReal(resultado, chave, valor, 0);
+  } else if (chave == "iteracoes" || chave == "particulas") {
+    validarInteiro(resultado, chave, valor, 3);
+  } else if (chave == "pulso") {
+    validarReal(resultado, chave, valor, 3);
+  } else if (chave == "constA" || chave == "constB") {
+    validarReal(resultado, chave, valor, 1);
+  } else if (chave == "objetivo") {
+    validarValorPermitido(resultado, chave, valor, valoresObjetivo);
+  } else if (chave == "pesos" || chave == "graficos") {
+    validarValorPermitido(resultado, chave, valor, valoresLigaDesliga);
+  } else if (chave == "semente") {
+    validarInteiro(resultado, chave, valor, 3);
+  } else if (chave == "arqPrev") {
+    validarValorPermitido(resultado, chave, valor, valoresArqPrev);
+    arqPrev = valor == "1";
+  } else {
+    return;
+  }
+  padroes.erase(chave);
+}
+
+void LeitorConfiguracao::validarValorPermitido(Resultado& resultado, std::string chave,
+                                               std::string valor,
+                                               std::vector<std::string> valoresPermitidos) {
+  for (const std::string& permitido : valoresPermitidos) {
+    if (valor == permitido) return;
+  }
+  std::string mensagem =
+      "Valor invalido para " + chave + trechoValorLido(valor) + "\nValores permitidos:";
+  for (const std::string& permitido : valoresPermitidos) mensagem += " " + permitido;
+  resultado = {mensagem + trechoNumeroLinha(numeroLinha), 105};
+}
+
+void LeitorConfiguracao::validarInteiro(Resultado& resultado, std::string chave, std::string valor,
+                                        int restricoes) {
+  if (!utilitarios.ehInteiro(valor)) {
+    // any comma counts as a decimal separator here
+    if (valor.find(',') != std::string::npos) {
+      resultado = {"Utilizado separador \",\" para o campo " + chave + trechoValorLido(valor) +
+                       trechoNumeroLinha(numeroLinha),
+                   103};
+    } else {
+      resultado = {mensagemNaoNumerico(chave, valor), 103};
+    }
+    return;
+  }
+  const int32_t numero = boost::lexical_cast<int32_t>(valor);
+  if (numero < 0 && (restricoes & 1) != 0) {
+    resultado = {
+        "Valor de " + chave + " negativo" + trechoValorLido(valor) + trechoNumeroLinha(numeroLinha),
+        102};
+    return;
+  }
+  if (numero == 0 && (restricoes & 2) != 0) {  // this message has no value piece
+    resultado = {"Valor de " + chave + " nulo" + trechoNumeroLinha(numeroLinha), 101};
+  }
+}
+
+void LeitorConfiguracao::validarReal(Resultado& resultado, std::string chave, std::string valor,
+                                     int restricoes) {
+  if (!utilitarios.ehReal(valor)) {
+    resultado = {mensagemNaoNumerico(chave, valor), 105};
+    return;
+  }
+  const double numero = boost::lexical_cast<double>(valor);
+  if (numero < 0 && (restricoes & 1) != 0) {
+    resultado = {
+        "Valor de " + chave + " negativo" + trechoValorLido(valor) + trechoNumeroLinha(numeroLinha),
+        102};
+    return;
+  }
+  if (numero == 0 && (restricoes & 2) != 0) {
+    resultado = {
+        "Valor de " + chave + " nulo" + trechoValorLido(valor) + trechoNumeroLinha(numeroLinha),
+        101};
+  }
+}
+
+void LeitorConfiguracao::validarAmplitude(Resultado& resultado, const std::string& chave,
+                                          const std::string& valor) {
+  if (!utilitarios.ehReal(valor)) {
+    resultado = {mensagemNaoNumerico(chave, valor), 105};
+    return;
+  }
+  const double numero = boost::lexical_cast<double>(valor);
+  if (numero <= 0 || numero >= 1) {  // NaN compares false both ways and passes
+    resultado = {"Valor de " + chave + " fora do intervalo permitido\n" + "Valor lido: " + valor +
+                     "\n" + "Interavalo permitido: 0 < " + chave + " < 1" +
+                     trechoNumeroLinha(numeroLinha),
+                 105};
+  }
+}
+
+// A real that is not numeric: the separator message only for a comma between two integers.
+std::string LeitorConfiguracao::mensagemNaoNumerico(const std::string& chave,
+                                                    const std::string& valor) {
+  const std::string::size_type virgula = valor.find(',');
+  if (virgula != std::string::npos && utilitarios.ehInteiro(valor.substr(0, virgula)) &&
+      utilitarios.ehInteiro(valor.substr(virgula + 1))) {
+    return "Utilizado separador \",\" para o campo " + chave + trechoValorLido(valor) +
+           trechoNumeroLinha(numeroLinha);
+  }
+  return "Valor de " + chave + " nao numerico" + trechoValorLido(valor) +
+         trechoNumeroLinha(numeroLinha);
+}

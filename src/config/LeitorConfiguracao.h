@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "validation/Resultado.h"
+#include "validation/Utilitarios.h"
+
+// Reads zel.conf (key = value lines); checks every known key, warns (150) about the keys it did
+// not find and hands on arqPrev.
+class LeitorConfiguracao {
+ public:
+  LeitorConfiguracao();
+  Resultado validar();
+  void validarCampo(Resultado& resultado, std::string chave, std::string valor);
+  void validarValorPermitido(Resultado& resultado, std::string chave, std::string valor,
+                             std::vector<std::string> valoresPermitidos);
+  void validarInteiro(Resultado& resultado, std::string chave, std::string valor, int restricoes);
+  void validarReal(Resultado& resultado, std::string chave, std::string valor, int restricoes);
+
+  bool arqPrev = false;
+  std::string caminho;
+
+ private:
+  void ajustarValoresPadrao(bool limpar);
+  void lerLinhas(std::istream& arquivo, Resultado& resultado);
+  void validarAmplitude(Resultado& resultado, const std::string& chave, const std::string& valor);
+  std::string mensagemNaoNumerico(const std::string& chave, const std::string& valor);
+
+  std::vector<std::string> valoresObjetivo;
+  std::vector<std::string> valoresLigaDesliga;
+  std::vector<std::string> valoresArqPrev;
+  std::map<std::string, std::string> padroes;
+  Utilitarios utilitarios;
+  int32_t numeroLinha = 1;
+};

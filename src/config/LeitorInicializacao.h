@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <fstream>
+#include <string>
+
+#include <boost/regex.hpp>
+
+#include "validation/Resultado.h"
+#include "validation/Utilitarios.h"
+
+// Reads <sub-basin>_INICIALIZACAO.txt (six lines, one value each); hands on the run date and the
+// initialisation and forecast day counts.
+class LeitorInicializacao {
+ public:
+  LeitorInicializacao();
+  Resultado validar();
+  bool lerProximoCampo(std::ifstream& arquivo, Resultado& resultado);
+  void validarData(Resultado& resultado, std::string valor);
+  void validarInteiro(Resultado& resultado, std::string valor, std::string nome, int restricoes);
+  void validarReal(Resultado& resultado, std::string valor, std::string nome, int restricoes);
+
+  std::string caminho;
+  int32_t diaInicializacao = 0;
+  std::string dataRodada;
+  int32_t diasPrevisao = 0;
+
+ private:
+  void lerCampos(std::ifstream& arquivo, Resultado& resultado);
+  void validarRestricoes(Resultado& resultado, const std::string& valor, const std::string& nome,
+                         int restricoes, double numero);
+  std::string nomeCampoAtual() const;
+  std::string trechosLinha() const;
+
+  Utilitarios utilitarios;
+  int32_t indiceCampo = 0;
+  boost::regex regexDecimal;
+  boost::regex regexInteiro;
+  boost::regex regexData;
+  std::string linha;
+  std::string valor;
+  std::string formatoData = "%d/%m/%Y";
+  std::array<std::string, 6> nomesCampos = {
+      "data rodada", "dia inicializacao", "dias previsao", "ebin", "supin", "tuin"};
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include <boost/regex.hpp>
+
+#include "validation/Resultado.h"
+#include "validation/Utilitarios.h"
+
+// Reads modelos_precipitacao.txt (a count, then one model name per line); hands on modelos,
+// sorted.
+class LeitorModelosPrecipitacao {
+ public:
+  LeitorModelosPrecipitacao();
+  Resultado validar();
+  void validarQuantidadeModelos(Resultado& resultado, std::string valor);
+
+  std::string caminho;
+  std::vector<std::string> modelos;
+
+ private:
+  void lerLinhas(Resultado& resultado);
+
+  boost::regex regexInteiro;
+  int32_t numeroLinha = 1;
+  std::string linha;
+  Utilitarios utilitarios;
+  int32_t quantidadeModelos = 0;
+};

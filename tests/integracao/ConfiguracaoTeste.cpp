@@ -1,0 +1,237 @@
+#include <string>
+#include <vector>
+
+#include <boost/filesystem.hpp>
+#include <gtest/gtest.h>
+
+#include "apoio/PastaCaso.h"
+#include "validation/Validador.h"
+
+namespace {
+
+const std::string prefixo = "[ZEL-KOVA] [VAL] ";
+
+// What a run that fails validation prints from its code line on.
+std::vector<std::string> falha(int codigo, const std::vector<std::string>& relatorio) {
+  std::vector<std::string> linhas = {"[ZEL-KOVA] [ERRO] Falha na validacao. Codigo: " +
+                                     std::to_string(codigo)};
+  for (const std::string& linha : relatorio) linhas.push_back(prefixo + linha);
+  linhas.push_back("[ZEL-KOVA] [ERRO] A rotina ZEL-KOVA nao sera executada");
+  return linhas;
+}
+
+std::vector<std::string> desdeOCodigo(const Saida& saida) {
+  std::vector<std::string> linhas = saida.linhas();
+  for (size_t i = 0; i < linhas.size(); ++i) {
+    if (linhas[i].rfind("[ZEL-KOVA] [ERRO] Falha na validacao", 0) == 0)
+      return std::vector<std::string>(linhas.begin() + i, linhas.end());
+  }
+  return linhas;
+}
+
+std::vector<std::string> linhasDoRelatorio(const Saida& saida) {
+  std::vector<std::string> relatorio;
+  for (const std::string& linha : saida.linhas())
+    if (linha.rfind(prefixo, 0) == 0) relatorio.push_back(linha.substr(prefixo.size()));
+  return relatorio;
+}
+
+const std::vector<std::string> ateModelos = {
+    "Realizando validacao do arquivo zel.conf",           "Arquivo zel.conf OK",
+    "Realizando validacao do arquivo caso.txt",           "Arquivo caso.txt OK",
+    "Realizando validacao dos arquivos de inicializacao", "Arquivos de inicializacao OK",
+    "Realizando validacao dos arquivos de parametros",    "Arquivos de parametros OK",
+};
+
+std::vector<std::string> mais(std::vector<std::string> linhas,
+                              const std::vector<std::string>& resto) {
+  linhas.insert(linhas.end(), resto.begin(), resto.end());
+  return linhas;
+}
+
+std::vector<std::string> primeiras(const std::vector<std::string>& linhas, size_t n) {
+  return std::vector<std::string>(linhas.begin(), linhas.begin() + std::min(n, linhas.size()));
+}
+
+}  // namespace
+
+TEST(ConfiguracaoTeste, ZelConfSemChavesEAvisoEContinua) {
+  PastaCaso pasta;
+  pasta.copiarExemplo();
+  pasta.roteiroModelo("estado 0 0\n");
+  pasta.entrada("zel.conf", "objetivo = cef\narqPrev = 1\n");
+  const Saida saida = pasta.executar();
+  EXPECT_EQ(0, saida.codigo);
+  const std::vector<std::string> esperadas = {
+      "Realizando validacao do arquivo zel.conf",
+      "Campos ajustados com valor padrao (entre parentesis):",
+      "alvo (-2)",
+      "amplitude (0.5)",
+      "constA (0.1)",
+      "constB (10)",
+      "graficos (off)",
+      "iteracoes (10000)",
+      "particulas (6)",
+      "pesos (off)",
+      "pulso (0.1)",
+      "semente (9952)",
+      "Arquivo zel.conf OK",
+      "Realizando validacao do arquivo caso.txt",
+  };
+  EXPECT_EQ(esperadas, primeiras(linhasDoRelatorio(saida), esperadas.size()));
+}
+
+TEST(ConfiguracaoTeste, FalhasDeArquivoUnico) {
+  struct Caso {
+    const char* nome;
+    std::string arquivo;
+    std::string conteudo;
+    int codigo;
+    std::vector<std::string> relatorio;
+  };
+  const std::vector<std::string> ateParametros = primeiras(ateModelos, 8);
+  const Caso casos[] = {
+      {"zel.conf com valor fora do intervalo",
+       "zel.conf",
+       "pesos = on\namplitude = 1\n",
+       105,
+       {"Realizando validacao do arquivo zel.conf",
+        "Valor de amplitude fora do intervalo permitido", "Valor lido: 1",
+        "Interavalo permitido: 0 < amplitude < 1", "Numero da linha: 2"}},
+      {"modelos com contagem errada: sem linha do arquivo", "modelos_precipitacao.txt",
+       "3\nETA40\nGFS_025\n", 196,
+       mais(ateParametros,
+            {"Realizando validacao do arquivo modelos_precipitacao.txt",
+             "Quantidade de dados no arquivo diferente da quantidade de modelos lidos",
+             "Valor informado: 3", "Quantidade de dados do arquivo: 2"})},
+      {"modelos duplicados", "modelos_precipitacao.txt", "2\nGFS\nGFS\n", 196,
+       mais(ateParametros, {"Realizando validacao do arquivo modelos_precipitacao.txt",
+                            "Modelo de precipitacao duplicado: GFS"})},
+  };
+  for (const Caso& caso : casos) {
+    SCOPED_TRACE(caso.nome);
+    PastaCaso pasta;
+    pasta.copiarExemplo();
+    pasta.entrada(caso.arquivo, caso.conteudo);
+    const Saida saida = pasta.executar();
+    EXPECT_EQ(203, saida.codigo);
+    EXPECT_EQ(falha(caso.codigo, caso.relatorio), desdeOCodigo(saida));
+  }
+}
+
+TEST(ConfiguracaoTeste, ZelConfAusenteOuPasta) {
+  for (const bool pastaNoLugar : {false, true}) {
+    SCOPED_TRACE(pastaNoLugar ? "pasta" : "ausente");
+    PastaCaso pasta;
+    pasta.copiarExemplo();
+    const std::string caminho = pasta.entrada("zel.conf", "");
+    boost::filesystem::remove(caminho);
+    if (pastaNoLugar) boost::filesystem::create_directory(caminho);
+    const Saida saida = pasta.executar();
+    EXPECT_EQ(203, saida.codigo);
+    EXPECT_EQ(falha(197, {"Realizando validacao do arquivo zel.conf",
+                          "Nao foi possivel abrir o arquivo " + caminho}),
+              desdeOCodigo(saida));
+  }
+}
+
+TEST(ConfiguracaoTeste, SegundaSubBaciaFalha) {
+  struct Caso {
+    const char* nome;
+    std::string arquivo;
+    std::string conteudo;  // empty: the file is removed
+    int codigo;
+    std::vector<std::string> antes;
+    std::string linhaArquivo;
+    std::vector<std::string> mensagem;
+  };
+  const std::string parametros =
+      "820\n3 0.2 0.3 0.5\n" + std::string("1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n");
+  const Caso casos[] = {
+      {"inicializacao com tuin acima de 100",
+       "RIO_BAIXO_INICIALIZACAO.txt",
+       "01/03/2021\n10\n3\n1\n1\n100.5\n",
+       105,
+       primeiras(ateModelos, 5),
+       "Verificacao falhou para o seguinte arquivo: ",
+       {"Valor de TUIN maior que 100", "Valor lido 100.5"}},
+      {"inicializacao ausente",
+       "RIO_BAIXO_INICIALIZACAO.txt",
+       "",
+       197,
+       primeiras(ateModelos, 5),
+       "Verificacao falhou para o seguinte arquivo: ",
+       {"Nao foi possivel abrir o arquivo <caminho>"}},
+      {"parametros com limites de ebin invertidos",
+       "RIO_BAIXO_PARAMETROS.txt",
+       parametros + "1\n2\n1\n0\n",
+       196,
+       primeiras(ateModelos, 7),
+       "Verficacao falhou para o seguinte arquivo: ",
+       {"Valor de limite superior ebin maior que limite inferior ebin"}},
+      {"parametros com 19 linhas",
+       "RIO_BAIXO_PARAMETROS.txt",
+       parametros + "2\n1\n1\n",
+       196,
+       primeiras(ateModelos, 7),
+       "Verficacao falhou para o seguinte arquivo: ",
+       {"Configuracao do campo limite inferior chuva nao foi encontrada"}},
+  };
+  for (const Caso& caso : casos) {
+    SCOPED_TRACE(caso.nome);
+    PastaCaso pasta;
+    pasta.copiarExemplo();
+    const std::string caminho = pasta.entrada(caso.arquivo, caso.conteudo);
+    if (caso.conteudo.empty()) boost::filesystem::remove(caminho);
+    std::vector<std::string> relatorio = caso.antes;
+    relatorio.push_back(caso.linhaArquivo + caminho);
+    for (std::string linha : caso.mensagem) {
+      const auto marca = linha.find("<caminho>");
+      if (marca != std::string::npos) linha.replace(marca, 9, caminho);
+      relatorio.push_back(linha);
+    }
+    const Saida saida = pasta.executar();
+    EXPECT_EQ(203, saida.codigo);
+    EXPECT_EQ(falha(caso.codigo, relatorio), desdeOCodigo(saida));
+  }
+}
+
+TEST(ConfiguracaoTeste, ValoresLevadosAdiante) {
+  PastaCaso pasta;
+  pasta.copiarExemplo();
+  Validador validador;
+  validador.ajustarParametros(pasta.raiz(), -10000);
+  EXPECT_EQ(200, validador.validarArquivoConfiguracao());
+  EXPECT_EQ(200, validador.validarArquivoCaso());
+  EXPECT_EQ(200, validador.validarArquivosInicializacao());
+  EXPECT_EQ(200, validador.validarArquivosParametros());
+  EXPECT_EQ(200, validador.validarArquivoModelosPrecipitacao());
+  EXPECT_TRUE(validador.modeloNovo);
+  EXPECT_EQ((std::vector<std::string>{"ETA40", "GFS_025"}), validador.modelos);
+  for (const std::string subBacia : {"RIO_ALTO", "RIO_BAIXO"}) {
+    SCOPED_TRACE(subBacia);
+    const DadosSubBacia& dados = validador.dadosSubBacias[subBacia];
+    EXPECT_EQ("01/03/2021", dados.dataRodada);
+    EXPECT_EQ(10, dados.diaInicializacao);
+    EXPECT_EQ(3, dados.diasPrevisao);
+    EXPECT_EQ(3, dados.numeroKts);
+  }
+  EXPECT_EQ(100, validador.obterCodigoResultado());
+
+  // a second sub-basin that fails leaves the first one's values in place
+  pasta.entrada("zel.conf", "arqPrev = 0\n");
+  pasta.entrada("RIO_BAIXO_INICIALIZACAO.txt", "05/04/2022\n7\n2\n1\n1\n");
+  pasta.entrada("RIO_ALTO_INICIALIZACAO.txt", "05/04/2022\n7\n2\n1\n1\n1\n");
+  Validador outro;
+  outro.ajustarParametros(pasta.raiz(), -10000);
+  EXPECT_EQ(203, outro.validar());
+  EXPECT_EQ(203, outro.codigo);
+  EXPECT_FALSE(outro.modeloNovo);
+  EXPECT_EQ(196, outro.obterCodigoResultado());
+  EXPECT_EQ("Campo tuin nao informado", outro.obterMensagemResultado());
+  EXPECT_EQ("05/04/2022", outro.dadosSubBacias["RIO_ALTO"].dataRodada);
+  EXPECT_EQ(7, outro.dadosSubBacias["RIO_ALTO"].diaInicializacao);
+  EXPECT_EQ(2, outro.dadosSubBacias["RIO_ALTO"].diasPrevisao);
+  EXPECT_EQ("", outro.dadosSubBacias["RIO_BAIXO"].dataRodada);
+  EXPECT_EQ(0, outro.dadosSubBacias["RIO_ALTO"].numeroKts);
+}
