@@ -1,11 +1,10 @@
 #include "series/LeitorChuvaObservada.h"
 
-#include <algorithm>
 #include <fstream>
 #include <locale>
 #include <set>
-#include <sstream>
 #include <stdexcept>
+#include <vector>
 
 #include <boost/algorithm/string/trim.hpp>
 #include <boost/lexical_cast.hpp>
@@ -59,11 +58,8 @@ Resultado LeitorChuvaObservada::validar() {
         linhaAnterior = linha;
         continue;
       }
-      // fields are runs of non-blanks; a field the line lacks stays empty, a fifth is ignored
-      std::istringstream leitura(linha);
-      leitura.imbue(std::locale::classic());
-      std::string campos[4];
-      for (std::string& campo : campos) leitura >> campo;
+      // runs of non-blanks; a field the line lacks is empty, the rest of the line is ignored
+      const std::vector<std::string> campos = camposVarredura(linha, 4);
 
       validarIdentificador(identificadorDaLinha(linha), resultado, linha);
       if (resultado.codigo != 100) return resultado;

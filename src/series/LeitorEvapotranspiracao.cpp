@@ -1,32 +1,13 @@
 #include "series/LeitorEvapotranspiracao.h"
 
 #include <fstream>
-#include <locale>
+#include <vector>
 
 #include <boost/format.hpp>
 #include <boost/lexical_cast.hpp>
 
 #include "platform/Plataforma.h"
 #include "validation/Mensagens.h"
-
-namespace {
-
-bool ehBranco(char caractere) { return std::isspace(caractere, std::locale::classic()); }
-
-// The first run of non-blank characters, then everything after the blanks that follow it.
-void separarMesValor(const std::string& linha, std::string& mes, std::string& valor) {
-  std::string::size_type inicio = 0;
-  while (inicio < linha.size() && ehBranco(linha[inicio])) ++inicio;
-  std::string::size_type fim = inicio;
-  while (fim < linha.size() && !ehBranco(linha[fim])) ++fim;
-  mes = linha.substr(inicio, fim - inicio);
-  valor.clear();
-  if (mes.empty()) return;
-  while (fim < linha.size() && ehBranco(linha[fim])) ++fim;
-  valor = linha.substr(fim);
-}
-
-}  // namespace
 
 Resultado LeitorEvapotranspiracao::validar() {
   numeroLinha = 1;
@@ -50,8 +31,6 @@ Resultado LeitorEvapotranspiracao::validar() {
 
 void LeitorEvapotranspiracao::lerLinhas(std::istream& arquivo, Resultado& resultado) {
   std::string linhaAnterior = "inicio";
-  std::string mes;
-  std::string valor;
   while (plataforma::lerLinha(arquivo, linha)) {
     // a blank line takes no number and is judged by the next non-blank one
     if (linha.empty()) {
@@ -72,10 +51,10 @@ void LeitorEvapotranspiracao::lerLinhas(std::istream& arquivo, Resultado& result
       resultado = {"Tabulacao encontrada na linha: " + linha + trechoNumeroLinha(numeroLinha), 105};
       return;
     }
-    separarMesValor(linha, mes, valor);
-    validarMes(resultado, mes);
+    const std::vector<std::string> campos = camposVarredura(linha, 1);
+    validarMes(resultado, campos[0]);
     if (resultado.codigo != 100) return;
-    validarEvapotranspiracao(resultado, valor);
+    validarEvapotranspiracao(resultado, campos[1]);
     if (resultado.codigo != 100) return;
     linhaAnterior = linha;
     ++numeroLinha;

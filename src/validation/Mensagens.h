@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // Pieces shared by the readers' messages, always in this order after the finding.
 std::string trechoValorLido(const std::string& valor);
@@ -30,3 +31,8 @@ std::string trechoSomaPesos(double soma);
 // Window failure of the observed series: what is missing ("a data 13/01/2021"), then how many
 // days before the run date the window needs it.
 std::string textoDadosIncompletos(const std::string& faltando, int64_t diasAntes);
+
+// Fields as a scan with `palavras` "%s" directives and a final "%[^\n]" gives them: runs of
+// non-blanks, then the rest of the line after the blanks that follow them. A field the line does
+// not reach is empty; the scan stops at a NUL byte, like the C string it mirrors.
+std::vector<std::string> camposVarredura(const std::string& linha, size_t palavras);

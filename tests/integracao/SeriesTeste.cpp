@@ -144,3 +144,36 @@ TEST(SeriesTeste, SegundaSubBaciaFalhaDepoisDaPrimeira) {
     EXPECT_EQ(esperado, finalDoRelatorio(saida, esperado.size()));
   }
 }
+TEST(SeriesTeste, RelatorioDosOnzePassos) {
+  PastaCaso pasta;
+  pasta.copiarExemplo();
+  pasta.roteiroModelo("estado 0 0\n");
+  const Saida saida = pasta.executar();
+  EXPECT_EQ(0, saida.codigo);
+  const std::vector<std::string> esperado = {
+      "Realizando validacao do arquivo zel.conf",
+      "Arquivo zel.conf OK",
+      "Realizando validacao do arquivo caso.txt",
+      "Arquivo caso.txt OK",
+      "Realizando validacao dos arquivos de inicializacao",
+      "Arquivos de inicializacao OK",
+      "Realizando validacao dos arquivos de parametros",
+      "Arquivos de parametros OK",
+      "Realizando validacao do arquivo modelos_precipitacao.txt",
+      "Arquivo modelos_precipitacao.txt OK",
+      "Realizando validacao dos arquivos de pontos de grade por modelo",
+      "Arquivos de pontos de grade por modelo OK",
+      "Realizando validacao dos arquivos de precipitacao prevista (modelo novo)",
+      "Arquivos de precipitacao prevista OK",
+      "Realizando validacao dos arquivos de evapotranspiracao",
+      "Arquivos de evapotranspiracao OK",
+      "Realizando validacao dos arquivos de configuracao de postos",
+      "Arquivos de configuracao de postos OK",
+      "Realizando validacao dos arquivos de postos pluviometricos",
+      "Arquivos de postos pluviometricos OK",
+      "Realizando validacao dos arquivos de vazao verificada",
+      "Arquivos de vazao verificada OK",
+  };
+  EXPECT_EQ(esperado, relatorio(saida.linhas()));
+}
+

@@ -1,0 +1,252 @@
+#include "series/LeitorPrecipitacaoPrevista.h"
+
+#include <algorithm>
+#include <exception>
+#include <fstream>
+#include <stdexcept>
+
+#include <boost/algorithm/string/classification.hpp>
+#include <boost/algorithm/string/split.hpp>
+#include <boost/algorithm/string/trim.hpp>
+#include <boost/date_time/gregorian/gregorian.hpp>
+#include <boost/lexical_cast.hpp>
+
+#include "platform/Plataforma.h"
+#include "validation/Mensagens.h"
+#include "validation/VerificadorLinhas.h"
+
+namespace {
+
+const char* const sucesso = "Validacao concluida com sucesso";
+
+// A ddmmyy group of a dated name: yy up to 50 is 20yy, above it 19yy.
+bool ehDataCompacta(const std::string& grupo) {
+  const auto numero = [&grupo](size_t inicio) {
+    return (grupo[inicio] - '0') * 10 + (grupo[inicio + 1] - '0');
+  };
+  const int ano = numero(4);
+  try {
+    boost::gregorian::date(static_cast<unsigned short>(ano <= 50 ? 2000 + ano : 1900 + ano),
+                           static_cast<unsigned short>(numero(2)),
+                           static_cast<unsigned short>(numero(0)));
+    return true;
+  } catch (const std::out_of_range&) {
+    return false;
+  }
+}
+
+}  // namespace
+
+LeitorPrecipitacaoPrevista::LeitorPrecipitacaoPrevista()
+    : regexDecimal("^\\-?[0-9]+\\.[0-9]{1,3}$"),
+      regexInteiro("^\\-?[0-9]+$"),
+      regexNomeArquivo("^.+_p([0-9]{6})a([0-9]{6})\\.dat") {}
+
+Resultado LeitorPrecipitacaoPrevista::validar() {
+  return modeloNovo ? validarFormatoNovo() : validarFormatoAntigo();
+}
+
+Resultado LeitorPrecipitacaoPrevista::validarFormatoNovo() { return validarArquivo(true); }
+
+Resultado LeitorPrecipitacaoPrevista::validarFormatoAntigo() { return validarArquivo(false); }
+
+Resultado LeitorPrecipitacaoPrevista::validarArquivo(bool datado) {
+  Resultado resultado{sucesso, 100};
+  numeroLinha = 1;
+  coordenadas.clear();
+  mapaCoordenadas.clear();  // the map holds the file just validated, never an earlier one
+  if (!utilitarios.arquivoExiste(caminho)) return {"Arquivo " + caminho + " nao encontrado", 197};
+  if (datado) {
+    validarNomeArquivo(resultado);
+    if (resultado.codigo != 100) return resultado;
+  }
+  const Resultado corrompido{"Arquivo de configuracao corrompido: " + caminho, 198};
+  std::ifstream arquivo;
+  try {
+    arquivo.exceptions(std::ios::badbit);
+    arquivo.open(caminho);
+    if (!arquivo.is_open()) return corrompido;  // it exists: no valid empty file
+    if (datado) {
+      lerLinhasFormatoNovo(arquivo, resultado);
+    } else {
+      lerLinhasFormatoAntigo(arquivo, resultado);
+    }
+  } catch (const std::exception&) {  // a hard read error, or anything else reading raised
+    return corrompido;
+  }
+  if (resultado.codigo != 100) return resultado;
+  procurarRepetida(resultado);
+  return resultado;
+}
+
+// The name, in any case, ends in "_p<ddmmyy>a<ddmmyy>.dat" with two calendar dates.
+void LeitorPrecipitacaoPrevista::validarNomeArquivo(Resultado& resultado) {
+  const std::string nome = caminho.substr(caminho.find_last_of("\\/") + 1);
+  boost::smatch grupos;
+  const std::string minusculo = minusculas(nome);
+  if (!boost::regex_match(minusculo, grupos, regexNomeArquivo) || !ehDataCompacta(grupos[1]) ||
+      !ehDataCompacta(grupos[2])) {
+    resultado = {"Arquivo " + nome + " no formato incorreto\n" +
+                     "Formato esperado: modelo_prec_P{data_inicial}A{data_final}.dat\n",
+                 130};
+  }
+}
+
+// Elements split at runs of blanks; the first line fixes how many every line has.
+void LeitorPrecipitacaoPrevista::lerLinhasFormatoNovo(std::istream& arquivo, Resultado& resultado) {
+  std::string linha;
+  size_t quantidadeEsperada = 0;
+  while (plataforma::lerLinha(arquivo, linha)) {
+    std::vector<std::string> elementos;
+    boost::split(elementos, linha, boost::is_any_of(" \t\r\v\f"), boost::token_compress_on);
+    elementos.erase(std::remove(elementos.begin(), elementos.end(), ""), elementos.end());
+    const size_t quantidade = elementos.size();
+    double longitude = 0.0;
+    double latitude = 0.0;
+    for (size_t i = 0; i < quantidade; ++i) {
+      if (i == 0) {
+        validarLongitude(elementos[i], resultado, linha);
+        if (resultado.codigo == 100) longitude = boost::lexical_cast<double>(elementos[i]);
+      } else if (i == 1) {
+        validarLatitude(elementos[i], resultado, linha);
+        if (resultado.codigo == 100) latitude = boost::lexical_cast<double>(elementos[i]);
+      } else {
+        validarPrecipitacao(elementos[i], resultado, linha);
+      }
+      if (resultado.codigo != 100) return;
+    }
+    if (numeroLinha == 1) {
+      quantidadeEsperada = quantidade;
+    } else if (quantidade != quantidadeEsperada) {
+      resultado = {"Quantidade de elementos por linha fora do padrao.\nEsperado: " +
+                       textoInteiro(static_cast<int64_t>(quantidadeEsperada)) +
+                       ".\nEncontrado: " + textoInteiro(static_cast<int64_t>(quantidade)),
+                   105};
+      return;
+    }
+    // a line without both coordinates has no key: the missing one is judged as empty
+    if (quantidade == 0) validarLongitude("", resultado, linha);
+    if (quantidade == 1) validarLatitude("", resultado, linha);
+    if (resultado.codigo != 100) return;
+    guardarCoordenada(longitude, latitude);
+    ++numeroLinha;
+  }
+}
+
+// Shared line checks, then "%s %s %[^\n]": longitude, latitude and one value.
+void LeitorPrecipitacaoPrevista::lerLinhasFormatoAntigo(std::istream& arquivo,
+                                                        Resultado& resultado) {
+  VerificadorLinhas verificador;
+  std::string linha;
+  std::string linhaAnterior = "inicio";  // never the first-line marker: line 1 may be blank
+  while (plataforma::lerLinha(arquivo, linha)) {
+    verificador.verificarLinha(resultado, linha, linhaAnterior, numeroLinha, linha.empty());
+    if (resultado.codigo != 100) return;
+    linhaAnterior = linha;
+    if (linha.empty()) continue;  // a blank line takes no number
+
+    std::vector<std::string> campos = camposVarredura(linha, 2);
+    for (std::string& campo : campos) boost::trim(campo);
+    validarLongitude(campos[0], resultado, linha);
+    if (resultado.codigo != 100) return;
+    validarLatitude(campos[1], resultado, linha);
+    if (resultado.codigo != 100) return;
+    guardarCoordenada(boost::lexical_cast<double>(campos[0]),
+                      boost::lexical_cast<double>(campos[1]));
+    validarPrecipitacao(campos[2], resultado, linha);
+    if (resultado.codigo != 100) return;
+    ++numeroLinha;
+  }
+}
+
+void LeitorPrecipitacaoPrevista::guardarCoordenada(double longitude, double latitude) {
+  const std::string chave = textoCoordenada(longitude, latitude);
+  coordenadas.push_back(chave);
+  mapaCoordenadas[chave] = true;
+}
+
+// Found only after the last line, so any failure on a line is reported first.
+void LeitorPrecipitacaoPrevista::procurarRepetida(Resultado& resultado) {
+  std::sort(coordenadas.begin(), coordenadas.end());
+  const auto repetida = std::adjacent_find(coordenadas.begin(), coordenadas.end());
+  if (repetida != coordenadas.end()) {
+    resultado = {"Valores repetidos para a coordenada " + *repetida, 196};
+  }
+}
+
+void LeitorPrecipitacaoPrevista::validarLongitude(std::string valor, Resultado& resultado,
+                                                  std::string linha) {
+  validarCoordenada(valor, resultado, linha, "longitude", -180, 180);
+}
+
+void LeitorPrecipitacaoPrevista::validarLatitude(std::string valor, Resultado& resultado,
+                                                 std::string linha) {
+  validarCoordenada(valor, resultado, linha, "latitude", -90, 90);
+}
+
+void LeitorPrecipitacaoPrevista::validarCoordenada(const std::string& valor, Resultado& resultado,
+                                                   const std::string& linha,
+                                                   const std::string& nome, int32_t minimo,
+                                                   int32_t maximo) {
+  if (!utilitarios.ehReal(valor)) {
+    resultado = {"Valor de " + nome + " não numérico" + trechoValorLido(valor), 105};
+    return;
+  }
+  // nan, inf, a plus sign, an exponent or a fourth decimal pass the numeric test but not this one
+  if (!boost::regex_match(valor, regexInteiro) && !boost::regex_match(valor, regexDecimal)) {
+    resultado = {"Valor de " + nome + " fora do formato\n" +
+                     "Formato esperado: número inteiro ou decimal com até 3 casas" +
+                     trechoValorLido(valor),
+                 105};
+    return;
+  }
+  const double coordenada = boost::lexical_cast<double>(valor);
+  if (coordenada < minimo) {
+    resultado = {"Valor de " + nome + " menor que o permitido" +
+                     trechoValorLido(textoReal(coordenada)) + "\nMinimo permitido: " +
+                     textoInteiro(minimo) + trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                 105};
+  } else if (coordenada > maximo) {
+    resultado = {"Valor de " + nome + " maior que o permitido" +
+                     trechoValorLido(textoReal(coordenada)) + "\nMaximo permitido: " +
+                     textoInteiro(maximo) + trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                 105};
+  }
+}
+
+void LeitorPrecipitacaoPrevista::validarPrecipitacao(std::string valor, Resultado& resultado,
+                                                     std::string linha) {
+  if (valor.empty()) {
+    resultado = {
+        "Valor de precipitacao nao informado" + trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+        104};
+    return;
+  }
+  double precipitacao = 0.0;
+  if (boost::conversion::try_lexical_convert(valor, precipitacao)) {
+    if (precipitacao < 0.0) {  // nan and -0 pass
+      resultado = {"Valor de precipitacao negativo" + trechoValorLido(textoReal(precipitacao)) +
+                       trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                   102};
+    }
+    return;
+  }
+  const size_t virgula = valor.find(',');
+  if (virgula == std::string::npos) {
+    resultado = {"Valor de precipitacao nao numerico" + trechoValorLido(valor) +
+                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                 103};
+    return;
+  }
+  // the comma forms carry no line piece
+  if (utilitarios.ehInteiro(valor.substr(0, virgula)) &&
+      utilitarios.ehInteiro(valor.substr(virgula + 1))) {
+    resultado = {"Utilizado separador \",\" para o campo precipitacao" + trechoValorLido(valor) +
+                     trechoNumeroLinha(numeroLinha),
+                 105};
+    return;
+  }
+  resultado = {"Valor de precipitacao nao numerico" + trechoValorLido(valor) +
+                   trechoNumeroLinha(numeroLinha),
+               105};
+}
