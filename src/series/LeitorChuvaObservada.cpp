@@ -159,9 +159,7 @@ void LeitorChuvaObservada::validarData(std::string data, Resultado& resultado, s
                  105};
     return;
   }
-  try {
-    lerData(data, formato, valoresEspeciais, analisador);
-  } catch (const std::exception&) {  // off the calendar, or any other fault of the parser
+  if (!dataExiste(data, formato, valoresEspeciais, analisador)) {
     resultado = {"Data invalida ou nao existente" + trechoValorLido(data) + trechoLinha(linha) +
                      trechoNumeroLinha(numeroLinha),
                  105};

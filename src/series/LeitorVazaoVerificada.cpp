@@ -225,9 +225,7 @@ void LeitorVazaoVerificada::validarDataHora(std::string dataHora, Resultado& res
     return;
   }
   // the date separators are skipped, not compared, so both forms parse alike
-  try {
-    lerData(dataHora, formato, valoresEspeciais, analisador);
-  } catch (const std::exception&) {  // off the calendar, or any other fault of the parser
+  if (!dataExiste(dataHora, formato, valoresEspeciais, analisador)) {
     resultado = {"Data invalida ou nao existente" + trechoValorLido(dataHora) + trechoLinha(linha) +
                      trechoNumeroLinha(numeroLinha),
                  105};

@@ -1,5 +1,6 @@
 #include "series/LeituraDatas.h"
 
+#include <exception>
 #include <iterator>
 #include <sstream>
 
@@ -8,11 +9,16 @@ AnalisadorValoresEspeciais criarAnalisadorValoresEspeciais() {
                                     "data_max");
 }
 
-boost::gregorian::date lerData(const std::string& texto, const std::string& formato,
-                               const AnalisadorValoresEspeciais& valoresEspeciais,
-                               const AnalisadorData& analisador) {
-  std::istringstream leitura(texto);
-  std::istreambuf_iterator<char> inicio(leitura);
-  std::istreambuf_iterator<char> fim;
-  return analisador.parse_date(inicio, fim, formato, valoresEspeciais);
+bool dataExiste(const std::string& texto, const std::string& formato,
+                const AnalisadorValoresEspeciais& valoresEspeciais,
+                const AnalisadorData& analisador) {
+  try {
+    std::istringstream leitura(texto);
+    std::istreambuf_iterator<char> inicio(leitura);
+    std::istreambuf_iterator<char> fim;
+    analisador.parse_date(inicio, fim, formato, valoresEspeciais);
+    return true;
+  } catch (const std::exception&) {
+    return false;
+  }
 }

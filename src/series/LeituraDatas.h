@@ -14,8 +14,8 @@ using AnalisadorValoresEspeciais =
 // The words for not a date, minus and plus infinity, minimum and maximum date.
 AnalisadorValoresEspeciais criarAnalisadorValoresEspeciais();
 
-// Reads a date from the start of the text; a date off the calendar raises std::out_of_range,
-// other faults of the text may raise other standard exceptions.
-boost::gregorian::date lerData(const std::string& texto, const std::string& formato,
-                               const AnalisadorValoresEspeciais& valoresEspeciais,
-                               const AnalisadorData& analisador);
+// Whether the parser reads a calendar date from the start of the text; every error it raises
+// (a date off the calendar, a text it cannot read) counts as no date.
+bool dataExiste(const std::string& texto, const std::string& formato,
+                const AnalisadorValoresEspeciais& valoresEspeciais,
+                const AnalisadorData& analisador);
