@@ -7,7 +7,6 @@
 #include <locale>
 
 #include <boost/algorithm/string/trim.hpp>
-#include <boost/format.hpp>
 #include <boost/lexical_cast.hpp>
 
 #include "platform/Plataforma.h"
@@ -167,10 +166,7 @@ void LeitorParametros::validarKts(Resultado& resultado, std::string valor) {
   }
   // the tested bounds both pass; the message prints other, rounder ones
   if (soma < 0.99499 || soma > 1.00401) {
-    resultado = {"Tolerancia na soma de kts excedida\nEsperado: " + textoReal(0.995) +
-                     " <= soma <= " + textoReal(1.004) + "\nSoma calculada: " +
-                     (boost::format("%.6f", std::locale::classic()) % soma).str(),
-                 196};
+    resultado = {"Tolerancia na soma de kts excedida" + trechoSomaPesos(soma), 196};
     return;
   }
   const int64_t pesosLidos = static_cast<int64_t>(tokens.size()) - 1;

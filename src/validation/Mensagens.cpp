@@ -34,6 +34,16 @@ std::string minusculas(std::string texto) {
   return texto;
 }
 
+std::string trechoSomaPesos(double soma) {
+  return "\nEsperado: " + textoReal(0.995) + " <= soma <= " + textoReal(1.004) +
+         "\nSoma calculada: " + (boost::format("%.6f", std::locale::classic()) % soma).str();
+}
+
+std::string textoDadosIncompletos(const std::string& faltando, int64_t diasAntes) {
+  return "Conjunto de dados incompletos\nFaltando " + faltando + " (inicializacao - " +
+         textoInteiro(diasAntes) + ")";
+}
+
 std::vector<std::string> camposVarredura(const std::string& linha, size_t palavras) {
   static const char* const brancos = " \t\n\v\f\r";
   const std::string texto = linha.substr(0, linha.find('\0'));

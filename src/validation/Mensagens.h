@@ -24,6 +24,14 @@ std::string valorAntesDoComentario(const std::string& linha);
 // Lower case of A to Z only; every other byte stays.
 std::string minusculas(std::string texto);
 
+// Tail of a weight-sum failure: the bounds as shown (not the tested 0.99499 and 1.00401), then
+// the sum with six decimals.
+std::string trechoSomaPesos(double soma);
+
+// Window failure of the observed series: what is missing ("a data 13/01/2021"), then how many
+// days before the run date the window needs it.
+std::string textoDadosIncompletos(const std::string& faltando, int64_t diasAntes);
+
 // Fields as a scan with `palavras` "%s" directives and a final "%[^\n]" gives them: runs of
 // non-blanks, then the rest of the line after the blanks that follow them. A field the line does
 // not reach is empty; the scan stops at a NUL byte, like the C string it mirrors.

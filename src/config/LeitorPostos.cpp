@@ -1,0 +1,179 @@
+#include "config/LeitorPostos.h"
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+
+#include <boost/algorithm/string/trim.hpp>
+#include <boost/lexical_cast.hpp>
+
+#include "platform/Plataforma.h"
+#include "validation/Mensagens.h"
+#include "validation/VerificadorLinhas.h"
+
+namespace {
+
+// Identifier and weight: before and after the first blank; with no blank, the whole short line,
+// or fixed columns (1 to 8, one separator, 10 to the end).
+void cortarLinhaPosto(const std::string& linha, std::string& identificador, std::string& ke) {
+  const std::string::size_type branco = linha.find(' ');
+  if (branco != std::string::npos) {
+    identificador = linha.substr(0, branco);
+    ke = linha.substr(branco + 1);
+  } else if (linha.size() < 8) {
+    identificador = linha;
+    ke.clear();
+  } else {
+    identificador = boost::trim_copy(linha.substr(0, 8));
+    // a line of eight or nine characters has no weight column
+    ke = linha.size() > 9 ? linha.substr(9) : std::string();
+  }
+}
+
+}  // namespace
+
+LeitorPostos::LeitorPostos()
+    : regexKe("^[0-9]\\.[0-9]{1,3}$"),
+      regexInteiro("^\\-?[0-9]+$"),
+      regexAlfanumerico("^[a-zA-Z0-9]+$") {}
+
+Resultado LeitorPostos::validar() {
+  Resultado resultado{"Validacao concluida com sucesso", 100};
+  numeroLinha = 1;
+  quantidadePostos = 0;
+  somaKe = 0.0;
+  identificadores.clear();
+  linha.clear();
+  if (!utilitarios.arquivoExiste(caminho)) {
+    return {"Arquivo de configuracao nao encontrado: " + caminho, 197};
+  }
+  lerLinhas(resultado);
+  if (resultado.codigo != 100 && resultado.codigo != 3) return resultado;
+  validarFinal(resultado);
+  return resultado;
+}
+
+// Line 1 and the gauge lines; a read error leaves 3 and lets the end checks run on what was read.
+void LeitorPostos::lerLinhas(Resultado& resultado) {
+  VerificadorLinhas verificador;
+  std::ifstream arquivo(caminho);
+  if (!arquivo.is_open()) {  // there, but unreadable: never valid
+    resultado = {"Arquivo de configuracao nao encontrado: " + caminho, 197};
+    return;
+  }
+  try {
+    arquivo.exceptions(std::ios::badbit);
+    if (!plataforma::lerLinha(arquivo, linha)) linha.clear();
+    verificador.verificarLinha(resultado, linha, "inicio", numeroLinha, false);
+    if (resultado.codigo != 100) return;
+    validarQuantidadePostos(resultado, linha);
+    if (resultado.codigo != 100) return;
+    ++numeroLinha;
+
+    std::string linhaAnterior = "inicio";
+    std::string identificador;
+    std::string ke;
+    while (plataforma::lerLinha(arquivo, linha)) {
+      verificador.verificarLinha(resultado, linha, linhaAnterior, numeroLinha, linha.empty());
+      if (resultado.codigo != 100) return;
+      // a blank line takes no number; only blank lines may follow it
+      if (linha.empty()) {
+        linhaAnterior.clear();
+        continue;
+      }
+      cortarLinhaPosto(linha, identificador, ke);
+      validarIdentificador(resultado, identificador);
+      if (resultado.codigo != 100) return;
+      identificadores.push_back(identificador);
+      validarKe(resultado, ke);
+      if (resultado.codigo != 100) return;
+      linhaAnterior = linha;
+      ++numeroLinha;
+    }
+  } catch (const std::ios_base::failure&) {
+    resultado = {"Arquivo de configuracao corrompido: " + caminho, 3};
+  }
+}
+
+void LeitorPostos::validarFinal(Resultado& resultado) {
+  const int32_t linhasDados = numeroLinha - 2;
+  if (linhasDados != quantidadePostos) {
+    resultado = {
+        "Quantidade de dados no arquivo diferente da quantidade de postos lidos\n"
+        "Valor informado: " +
+            textoInteiro(quantidadePostos) +
+            "\nQuantidade de dados do arquivo: " + textoInteiro(linhasDados),
+        196};
+    return;
+  }
+  // both bounds pass; the message shows rounder bounds than the ones tested
+  if (somaKe < 0.99499 || somaKe > 1.00401) {
+    resultado = {"Tolerancia na soma de kes excedida" + trechoSomaPesos(somaKe), 196};
+    return;
+  }
+  std::sort(identificadores.begin(), identificadores.end());
+  const auto repetido = std::adjacent_find(identificadores.begin(), identificadores.end());
+  if (repetido != identificadores.end()) {
+    resultado = {"Valores repetidos para identificador " + *repetido, 196};
+  }
+}
+
+void LeitorPostos::validarQuantidadePostos(Resultado& resultado, std::string valor) {
+  boost::trim(valor);
+  if (!boost::regex_match(valor, regexInteiro) || !utilitarios.ehInteiro(valor)) {
+    resultado = {"Valor do campo quantidade de postos nao numerico" + trechoValorLido(valor) +
+                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                 105};
+    return;
+  }
+  const int32_t quantidade = boost::lexical_cast<int32_t>(valor);
+  if (quantidade <= 0) {  // this message has no line piece
+    resultado = {"Valor do campo quantidade de postos negativo ou nulo" + trechoValorLido(valor) +
+                     trechoNumeroLinha(numeroLinha),
+                 105};
+    return;
+  }
+  quantidadePostos = quantidade;
+}
+
+void LeitorPostos::validarIdentificador(Resultado& resultado, std::string identificador) {
+  if (identificador.size() < 1 || identificador.size() > 8) {
+    resultado = {"Identificador do posto com tamanho menor que um ou maior que oito." +
+                     trechoValorLido(identificador) + trechoLinha(linha) +
+                     trechoNumeroLinha(numeroLinha),
+                 103};
+    return;
+  }
+  if (!boost::regex_match(identificador, regexAlfanumerico)) {
+    resultado = {"Identificador deve conter somente caracteres alfa num\xC3\xA9ricos." +
+                     trechoValorLido(identificador) + trechoLinha(linha) +
+                     trechoNumeroLinha(numeroLinha),
+                 102};
+  }
+}
+
+void LeitorPostos::validarKe(Resultado& resultado, std::string ke) {
+  boost::trim(ke);
+  double valor = 0.0;
+  // nan and inf are no weights: they would slip through the range and the sum
+  if (!utilitarios.ehReal(ke) || !std::isfinite(valor = boost::lexical_cast<double>(ke))) {
+    resultado = {"Valor do campo ke nao numerico" + trechoValorLido(ke) + trechoLinha(linha) +
+                     trechoNumeroLinha(numeroLinha),
+                 105};
+    return;
+  }
+  if (valor < 0.0 || valor > 1.0) {
+    resultado = {"Valor de ke incorreto. Intervalo permitido: 0 <= ke <= 1" + trechoValorLido(ke) +
+                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                 105};
+    return;
+  }
+  if (!boost::regex_match(ke, regexKe)) {
+    resultado = {std::string("Valor do campo ke com formato incorreto\n") +
+                     "Formato esperado: parte inteira de tamanho um e duas casas decimais" +
+                     trechoValorLido(ke) + trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                 105};
+    return;
+  }
+  somaKe += valor;
+}

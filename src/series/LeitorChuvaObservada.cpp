@@ -1,0 +1,214 @@
+#include "series/LeitorChuvaObservada.h"
+
+#include <fstream>
+#include <locale>
+#include <set>
+#include <stdexcept>
+#include <vector>
+
+#include <boost/algorithm/string/trim.hpp>
+#include <boost/lexical_cast.hpp>
+
+#include "platform/Plataforma.h"
+#include "validation/Mensagens.h"
+#include "validation/VerificadorLinhas.h"
+
+namespace {
+
+// Text before the first space; with none, the first eight characters (tab-separated lines).
+std::string identificadorDaLinha(const std::string& linha) {
+  const std::string::size_type espaco = linha.find(' ');
+  std::string identificador =
+      minusculas(espaco != std::string::npos ? linha.substr(0, espaco) : linha.substr(0, 8));
+  boost::trim(identificador, std::locale::classic());
+  return identificador;
+}
+
+}  // namespace
+
+LeitorChuvaObservada::LeitorChuvaObservada() : regexAlfanumerico("^[a-zA-Z0-9]+$") {}
+
+Resultado LeitorChuvaObservada::validar() {
+  Resultado resultado{"Validacao concluida com sucesso", 100};
+  numeroLinha = 1;
+  datasLidas.clear();
+  primeiraData.clear();
+  const std::string formato = "%d/%m/%Y";
+  const AnalisadorValoresEspeciais valoresEspeciais = criarAnalisadorValoresEspeciais();
+  const AnalisadorData analisador(formato, std::locale::classic());
+  const boost::regex regexData("[0-9]{2}\\/[0-9]{2}\\/[0-9]{4}");
+
+  if (!utilitarios.arquivoExiste(caminho)) {
+    return {"Arquivo de configuracao nao encontrado: " + caminho, 197};
+  }
+  std::ifstream arquivo(caminho);
+  if (!arquivo.is_open()) {  // there, but unreadable: never valid
+    return {"Arquivo de configuracao nao encontrado: " + caminho, 197};
+  }
+  VerificadorLinhas verificador;
+  std::string linha;
+  std::string linhaAnterior = marcadorPrimeiraLinha;
+  try {
+    arquivo.exceptions(std::ios::badbit);
+    while (plataforma::lerLinha(arquivo, linha)) {
+      verificador.verificarLinha(resultado, linha, linhaAnterior, numeroLinha, linha.empty());
+      if (resultado.codigo != 100) return resultado;
+      // a blank line takes no number; only blank lines may follow it
+      if (linha.empty()) {
+        linhaAnterior = linha;
+        continue;
+      }
+      // runs of non-blanks; a field the line lacks is empty, the rest of the line is ignored
+      const std::vector<std::string> campos = camposVarredura(linha, 4);
+
+      validarIdentificador(identificadorDaLinha(linha), resultado, linha);
+      if (resultado.codigo != 100) return resultado;
+      validarData(campos[1], resultado, linha, formato, valoresEspeciais, analisador, regexData);
+      if (resultado.codigo != 100) return resultado;
+      validarOrdemCronologica(resultado, campos[1], linha, linhaAnterior);
+      if (resultado.codigo != 100) return resultado;
+      datasLidas.push_back(campos[1]);
+      validarHora(campos[2], resultado, linha);
+      if (resultado.codigo != 100) return resultado;
+      validarPrecipitacao(campos[3], resultado, linha);
+      if (resultado.codigo != 100) return resultado;
+      linhaAnterior = linha;
+      ++numeroLinha;
+    }
+  } catch (const std::ios_base::failure&) {
+    return {"Arquivo de configuracao corrompido: " + caminho, 3};
+  }
+  arquivo.close();
+  validarJanela(resultado);
+  return resultado;
+}
+
+// Line n must carry the first line's date plus n - 1 days.
+void LeitorChuvaObservada::validarOrdemCronologica(Resultado& resultado, const std::string& data,
+                                                   const std::string& linha,
+                                                   const std::string& linhaAnterior) {
+  if (numeroLinha == 1) primeiraData = data;
+  std::string esperada;
+  try {
+    esperada = utilitarios.somarDias(primeiraData, numeroLinha - 1);
+  } catch (const std::out_of_range&) {
+    // the day after the calendar's last one: no date of a line can be it
+  }
+  if (data != esperada) {
+    resultado = {"Dados fora de ordem cronologica\nUltima linha: " + linhaAnterior +
+                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                 196};
+  }
+}
+
+// The run date and the numeroKts + diaInicializacao - 1 days before it, earliest first.
+void LeitorChuvaObservada::validarJanela(Resultado& resultado) {
+  const std::set<std::string> datas(datasLidas.begin(), datasLidas.end());
+  std::string aquecimento;
+  try {
+    aquecimento = utilitarios.somarDias(dataRodada, 0);
+  } catch (const std::out_of_range&) {
+    aquecimento = dataRodada;  // not a date: no line can carry it
+  }
+  if (datas.count(aquecimento) == 0) {
+    resultado = {"Data de aquecimento do modelo ausente: " + aquecimento, 196};
+    return;
+  }
+  const int64_t diasAntes = static_cast<int64_t>(numeroKts) + diaInicializacao - 1;
+  for (int64_t k = diasAntes; k >= 1; --k) {
+    std::string data;
+    try {
+      data = utilitarios.somarDias(dataRodada, -k);
+    } catch (const std::out_of_range&) {
+      resultado = {textoDadosIncompletos("datas anteriores a 01/01/1400", k), 196};
+      return;
+    }
+    if (datas.count(data) == 0) {
+      resultado = {textoDadosIncompletos("a data " + data, k), 196};
+      return;
+    }
+  }
+}
+
+void LeitorChuvaObservada::validarIdentificador(std::string identificador, Resultado& resultado,
+                                                std::string linha) {
+  if (!boost::regex_match(identificador, regexAlfanumerico)) {
+    resultado = {
+        "Identificador do posto com caracteres invalidos. Esperado identificador alfa "
+        "numerico.\nIdentificador lido: " +
+            identificador + trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+        130};
+    return;
+  }
+  if (identificador != identificadorEsperado) {
+    resultado = {"Identificador do posto pluviometrico incorreto.\nIdentificador lido: " +
+                     identificador + "\nIdentificador esperado: " + identificadorEsperado +
+                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                 130};
+  }
+}
+
+void LeitorChuvaObservada::validarData(std::string data, Resultado& resultado, std::string linha,
+                                       const std::string& formato,
+                                       const AnalisadorValoresEspeciais& valoresEspeciais,
+                                       const AnalisadorData& analisador,
+                                       const boost::regex& regexData) {
+  if (!boost::regex_match(data, regexData)) {
+    resultado = {"Data em formato invalido. Formato esperado: dd/mm/aaaa" + trechoValorLido(data) +
+                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                 105};
+    return;
+  }
+  if (!dataExiste(data, formato, valoresEspeciais, analisador)) {
+    resultado = {"Data invalida ou nao existente" + trechoValorLido(data) + trechoLinha(linha) +
+                     trechoNumeroLinha(numeroLinha),
+                 105};
+  }
+}
+
+void LeitorChuvaObservada::validarHora(std::string hora, Resultado& resultado, std::string linha) {
+  if (hora.empty()) {
+    resultado = {
+        "Valor de hora nao informado" + trechoLinha(linha) + trechoNumeroLinha(numeroLinha), 104};
+    return;
+  }
+  if (hora.size() != 4) {
+    resultado = {"Valor de hora invalido, esperado hhmm" + trechoValorLido(hora) +
+                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                 130};
+    return;
+  }
+  // signed halves compared unsigned: -1 to -9 are above any bound
+  const auto dentroDe = [this](const std::string& parte, uint32_t maximo) {
+    return utilitarios.ehInteiro(parte) &&
+           static_cast<uint32_t>(boost::lexical_cast<int32_t>(parte)) <= maximo;
+  };
+  if (!dentroDe(hora.substr(0, 2), 23) || !dentroDe(hora.substr(2, 2), 59)) {
+    resultado = {"Valor de hora incorreto" + trechoValorLido(hora) + trechoLinha(linha) +
+                     trechoNumeroLinha(numeroLinha),
+                 105};
+  }
+}
+
+void LeitorChuvaObservada::validarPrecipitacao(std::string precipitacao, Resultado& resultado,
+                                               std::string linha) {
+  if (precipitacao == "-") return;  // an absent reading
+  if (precipitacao.empty()) {
+    resultado = {
+        "Valor de precipitacao nao informado" + trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+        104};
+    return;
+  }
+  double valor = 0.0;
+  if (!boost::conversion::try_lexical_convert(precipitacao, valor)) {
+    resultado = {"Valor de precipitacao nao numerico" + trechoValorLido(precipitacao) +
+                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                 103};
+    return;
+  }
+  if (valor < 0.0) {
+    resultado = {"Valor de precipitacao negativo" + trechoValorLido(textoReal(valor)) +
+                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                 102};
+  }
+}

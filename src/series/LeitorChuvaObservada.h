@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include <boost/regex.hpp>
+
+#include "series/LeituraDatas.h"
+#include "validation/Resultado.h"
+#include "validation/Utilitarios.h"
+
+// Reads <gauge>_c.txt: one line per consecutive day (identifier, date, hour, precipitation),
+// which must cover the run date and the days before it that the sub-basin needs.
+class LeitorChuvaObservada {
+ public:
+  LeitorChuvaObservada();
+  Resultado validar();
+
+  std::string caminho;
+  std::string dataRodada;
+  int32_t numeroKts = 0;
+  int32_t diaInicializacao = 0;
+  std::string identificadorEsperado;
+
+ private:
+  void validarIdentificador(std::string identificador, Resultado& resultado, std::string linha);
+  void validarData(std::string data, Resultado& resultado, std::string linha,
+                   const std::string& formato, const AnalisadorValoresEspeciais& valoresEspeciais,
+                   const AnalisadorData& analisador, const boost::regex& regexData);
+  void validarHora(std::string hora, Resultado& resultado, std::string linha);
+  void validarPrecipitacao(std::string precipitacao, Resultado& resultado, std::string linha);
+  void validarOrdemCronologica(Resultado& resultado, const std::string& data,
+                               const std::string& linha, const std::string& linhaAnterior);
+  void validarJanela(Resultado& resultado);
+
+  int32_t numeroLinha = 1;
+  Utilitarios utilitarios;
+  std::vector<std::string> datasLidas;
+  boost::regex regexAlfanumerico;
+  std::string primeiraData;
+};

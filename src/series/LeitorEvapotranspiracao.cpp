@@ -1,0 +1,101 @@
+#include "series/LeitorEvapotranspiracao.h"
+
+#include <fstream>
+#include <vector>
+
+#include <boost/format.hpp>
+#include <boost/lexical_cast.hpp>
+
+#include "platform/Plataforma.h"
+#include "validation/Mensagens.h"
+
+Resultado LeitorEvapotranspiracao::validar() {
+  numeroLinha = 1;
+  linha.clear();
+  Resultado resultado{"Validacao concluida com sucesso", 100};
+  if (!utilitarios.arquivoExiste(caminho)) {
+    return {"Arquivo de configuracao nao encontrado: " + caminho, 197};
+  }
+  std::ifstream arquivo(caminho);
+  if (!arquivo.is_open()) {  // there, but unreadable: never valid
+    return {"Arquivo de configuracao nao encontrado: " + caminho, 197};
+  }
+  try {
+    arquivo.exceptions(std::ios::badbit);
+    lerLinhas(arquivo, resultado);
+  } catch (const std::ios_base::failure&) {
+    resultado = {"Arquivo de configuracao corrompido: " + caminho, 3};
+  }
+  return resultado;
+}
+
+void LeitorEvapotranspiracao::lerLinhas(std::istream& arquivo, Resultado& resultado) {
+  std::string linhaAnterior = "inicio";
+  while (plataforma::lerLinha(arquivo, linha)) {
+    // a blank line takes no number and is judged by the next non-blank one
+    if (linha.empty()) {
+      linhaAnterior.clear();
+      continue;
+    }
+    if (linhaAnterior.empty()) {
+      resultado = {"Linha em branco encontrada no arquivo" + trechoNumeroLinha(numeroLinha), 196};
+      return;
+    }
+    if (linha[0] == ' ') {
+      resultado = {"Espaco em branco encontrado no inicio da linha" + trechoLinha(linha) +
+                       trechoNumeroLinha(numeroLinha),
+                   105};
+      return;
+    }
+    if (linha.find('\t') != std::string::npos) {  // anywhere, not only at the start
+      resultado = {"Tabulacao encontrada na linha: " + linha + trechoNumeroLinha(numeroLinha), 105};
+      return;
+    }
+    const std::vector<std::string> campos = camposVarredura(linha, 1);
+    validarMes(resultado, campos[0]);
+    if (resultado.codigo != 100) return;
+    validarEvapotranspiracao(resultado, campos[1]);
+    if (resultado.codigo != 100) return;
+    linhaAnterior = linha;
+    ++numeroLinha;
+  }
+}
+
+void LeitorEvapotranspiracao::validarMes(Resultado& resultado, std::string mes) {
+  if (!utilitarios.ehInteiro(mes)) {
+    const std::string achado = utilitarios.ehReal(mes)
+                                   ? "Valor do campo mes decimal (inteiro esperado)"
+                                   : "Valor do campo mes nao numerico";
+    resultado = {
+        achado + trechoValorLido(mes) + trechoLinha(linha) + trechoNumeroLinha(numeroLinha), 105};
+    return;
+  }
+  const int32_t numeroMes = boost::lexical_cast<int32_t>(mes);
+  if (numeroMes < 1 || numeroMes > 12) {
+    resultado = {"Valor do mes invalido." + trechoValorLido(mes) + trechoLinha(linha) +
+                     trechoNumeroLinha(numeroLinha),
+                 105};
+    return;
+  }
+  if (numeroMes != numeroLinha) {
+    resultado = {"Valor do mes nao sequencial\nValor esperado: " +
+                     (boost::format("%02d") % numeroLinha).str() + trechoValorLido(mes) +
+                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                 196};
+  }
+}
+
+void LeitorEvapotranspiracao::validarEvapotranspiracao(Resultado& resultado, std::string valor) {
+  if (!utilitarios.ehReal(valor)) {
+    resultado = {"Valor do campo evapotranspiracao nao numerico" + trechoValorLido(valor) +
+                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                 105};
+    return;
+  }
+  // nan is not below zero and passes
+  if (boost::lexical_cast<double>(valor) < 0.0) {
+    resultado = {"Valor do campo evapotranspiracao negativo" + trechoValorLido(valor) +
+                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                 105};
+  }
+}

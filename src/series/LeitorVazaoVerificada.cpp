@@ -1,0 +1,275 @@
+#include "series/LeitorVazaoVerificada.h"
+
+#include <algorithm>
+#include <fstream>
+#include <locale>
+#include <set>
+#include <stdexcept>
+
+#include <boost/algorithm/string/replace.hpp>
+#include <boost/algorithm/string/trim.hpp>
+#include <boost/date_time/gregorian/gregorian.hpp>
+#include <boost/lexical_cast.hpp>
+
+#include "platform/Plataforma.h"
+#include "validation/Mensagens.h"
+#include "validation/VerificadorLinhas.h"
+
+namespace {
+
+// Fields 1 to 5 end at the next "|", field 6 takes the rest; an empty field ends the cut, so it
+// and every later field stay empty.
+void cortarCampos(const std::string& linha, std::string (&campos)[6]) {
+  for (std::string& campo : campos) campo.clear();
+  std::string::size_type inicio = 0;
+  for (int i = 0; i < 6; ++i) {
+    const std::string::size_type fim = i < 5 ? linha.find('|', inicio) : std::string::npos;
+    campos[i] = linha.substr(inicio, fim == std::string::npos ? std::string::npos : fim - inicio);
+    if (campos[i].empty() || fim == std::string::npos) return;
+    inicio = fim + 1;
+  }
+}
+
+}  // namespace
+
+LeitorVazaoVerificada::LeitorVazaoVerificada()
+    : regexInteiro("^\\-?[0-9]+$"),
+      regexDataHora("^[0-9]{4}\\-[0-9]{2}\\-[0-9]{2}\\ [0-9]{2}\\:[0-9]{2}\\:[0-9]{2}$"),
+      regexDataHoraBarra("^[0-9]{4}\\/[0-9]{2}\\/[0-9]{2}\\ [0-9]{2}\\:[0-9]{2}\\:[0-9]{2}$") {}
+
+void LeitorVazaoVerificada::definirDataInicializacao(const std::string& data) {
+  // short texts give short pieces, never a read past the end
+  const auto parte = [&data](std::string::size_type inicio, std::string::size_type tamanho) {
+    return inicio < data.size() ? data.substr(inicio, tamanho) : std::string();
+  };
+  dataInicializacao = parte(6, 4) + "/" + parte(3, 2) + "/" + parte(0, 2);
+}
+
+Resultado LeitorVazaoVerificada::validar() {
+  Resultado resultado{"Validacao concluida com sucesso", 100};
+  numeroLinha = 1;
+  std::vector<std::string> datasLidas;
+  const std::string formato = "%Y-%m-%d %T";
+  const AnalisadorData analisador(formato, std::locale::classic());
+  const AnalisadorValoresEspeciais valoresEspeciais = criarAnalisadorValoresEspeciais();
+
+  if (diaInicializacao <= 0 || dataInicializacao.empty()) {
+    return {"Dias de inicializacao ou data inicializacao nao configurados", 105};
+  }
+  if (!utilitarios.arquivoExiste(caminho)) return {"Arquivo " + caminho + " nao encontrado", 197};
+  std::ifstream arquivo(caminho);
+  // there, but unreadable: never valid
+  if (!arquivo.is_open()) return {"Arquivo " + caminho + " nao encontrado", 197};
+
+  VerificadorLinhas verificador;
+  std::string linha;
+  std::string linhaAnterior = "inicio";
+  std::string campos[6];
+  try {
+    arquivo.exceptions(std::ios::badbit);
+    while (plataforma::lerLinha(arquivo, linha)) {
+      verificador.verificarLinha(resultado, linha, linhaAnterior, numeroLinha, linha.empty());
+      if (resultado.codigo != 100) return resultado;
+      // a blank line takes no number; only blank lines may follow it
+      if (linha.empty()) {
+        linhaAnterior = linha;
+        continue;
+      }
+      cortarCampos(linha, campos);
+      for (int i = 1; i < 6; ++i) boost::trim(campos[i]);
+      validarIdentificador(campos[0], resultado, linha);
+      if (resultado.codigo != 100) return resultado;
+      validarOrigem(campos[1], resultado, linha);
+      if (resultado.codigo != 100) return resultado;
+      validarPeriodicidade(campos[2], resultado, linha);
+      if (resultado.codigo != 100) return resultado;
+      validarTipo(campos[3], resultado, linha);
+      if (resultado.codigo != 100) return resultado;
+      validarDataHora(campos[4], resultado, linha, formato, valoresEspeciais, analisador);
+      if (resultado.codigo != 100) return resultado;
+      // both date forms give the same day text
+      datasLidas.push_back(boost::replace_all_copy(campos[4].substr(0, 10), "/", "-"));
+      validarVazao(campos[5], resultado, linha);
+      if (resultado.codigo != 100) return resultado;
+      linhaAnterior = linha;
+      ++numeroLinha;
+    }
+  } catch (const std::ios_base::failure&) {
+    if (arquivo.bad()) return {"Arquivo de configuracao corrompido: " + caminho, 3};
+  }
+  arquivo.close();
+
+  validarJanela(resultado, datasLidas);
+  if (resultado.codigo != 100) return resultado;
+  std::sort(datasLidas.begin(), datasLidas.end());
+  const auto repetida = std::adjacent_find(datasLidas.begin(), datasLidas.end());
+  if (repetida != datasLidas.end()) return {"Data repetida encontrada: " + *repetida, 196};
+  return resultado;
+}
+
+// The N = numeroKts + diaInicializacao - 3 days before the run date, earliest first.
+void LeitorVazaoVerificada::validarJanela(Resultado& resultado,
+                                          const std::vector<std::string>& datasLidas) {
+  const int64_t dias = static_cast<int64_t>(numeroKts) + diaInicializacao - 3;
+  if (dias <= 0) return;
+  boost::gregorian::date rodada;
+  try {
+    rodada = boost::gregorian::from_string(dataInicializacao);
+  } catch (const std::exception&) {
+    resultado = {"Dias de inicializacao ou data inicializacao nao configurados", 105};
+    return;
+  }
+  const int64_t diasNoCalendario =
+      static_cast<int64_t>(rodada.day_number()) - boost::gregorian::date(1400, 1, 1).day_number();
+  const std::set<std::string> datas(datasLidas.begin(), datasLidas.end());
+  const int64_t registros = numeroLinha - 1;
+  for (int64_t k = dias; k >= 1; --k) {
+    std::string data;
+    if (k > diasNoCalendario) {
+      data.clear();  // before the calendar's first day: never in the file
+    } else {
+      data = boost::gregorian::to_iso_extended_string(rodada - boost::gregorian::days(k));
+      if (datas.count(data) != 0) continue;
+    }
+    if (numeroLinha < dias) {
+      resultado = {"Quantidade de dados insuficiente\nNecessarios: " + textoInteiro(dias) +
+                       "\nLidos: " + textoInteiro(registros),
+                   196};
+    } else if (data.empty()) {
+      resultado = {textoDadosIncompletos("datas anteriores a 1400-01-01", k), 196};
+    } else {
+      resultado = {textoDadosIncompletos("a data " + data, k), 196};
+    }
+    return;
+  }
+}
+
+void LeitorVazaoVerificada::validarIdentificador(std::string identificador, Resultado& resultado,
+                                                 std::string linha) {
+  if (identificador.empty()) {
+    resultado = {"Valor de identificador nao informado." + trechoLinha(linha) +
+                     trechoNumeroLinha(numeroLinha),
+                 104};
+    return;
+  }
+  double valor = 0.0;
+  // any digit run that fits a double; one beyond its range is not numeric
+  if (!boost::regex_match(identificador, regexInteiro) ||
+      !boost::conversion::try_lexical_convert(identificador, valor)) {
+    resultado = {"Valor de identificador nao numerico" + trechoValorLido(identificador) +
+                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                 103};
+    return;
+  }
+  if (valor == 0.0) {
+    resultado = {"Valor de identificador nulo\nIdentificador lido: " + textoReal(valor) +
+                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                 101};
+    return;
+  }
+  if (valor < 0.0) {
+    resultado = {"Valor de identificador negativo" + trechoValorLido(textoReal(valor)) +
+                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                 102};
+  }
+}
+
+void LeitorVazaoVerificada::validarOrigem(std::string origem, Resultado& resultado,
+                                          std::string linha) {
+  if (origem.empty()) {
+    resultado = {"Valor de origem da vazao nao informado." + trechoLinha(linha) +
+                     trechoNumeroLinha(numeroLinha),
+                 104};
+  }
+}
+
+void LeitorVazaoVerificada::validarPeriodicidade(std::string periodicidade, Resultado& resultado,
+                                                 std::string linha) {
+  if (periodicidade.empty()) {
+    resultado = {
+        "Valor de periodicidade em branco." + trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+        104};
+    return;
+  }
+  if (periodicidade != "DI") {
+    resultado = {"Valor de periodicidade incorreto. Esperado: DI" + trechoValorLido(periodicidade) +
+                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                 105};
+  }
+}
+
+void LeitorVazaoVerificada::validarTipo(std::string tipo, Resultado& resultado, std::string linha) {
+  if (tipo.empty()) {
+    resultado = {
+        "Valor do tipo da vazao em branco." + trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+        104};
+    return;
+  }
+  if (tipo.size() != 3) {  // bytes: an accented letter counts two
+    resultado = {"Valor de tipo da vazao incorreto" + trechoValorLido(tipo) + trechoLinha(linha) +
+                     trechoNumeroLinha(numeroLinha),
+                 105};
+  }
+}
+
+void LeitorVazaoVerificada::validarDataHora(std::string dataHora, Resultado& resultado,
+                                            std::string linha, const std::string& formato,
+                                            const AnalisadorValoresEspeciais& valoresEspeciais,
+                                            const AnalisadorData& analisador) {
+  if (!boost::regex_match(dataHora, regexDataHora) &&
+      !boost::regex_match(dataHora, regexDataHoraBarra)) {
+    resultado = {std::string("Valor de data e hora no formato incorreto ou em branco\n") +
+                     "Formato esperado: AAAA-MM-DD hh:mm:ss" + trechoValorLido(dataHora) +
+                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                 105};
+    return;
+  }
+  // the date separators are skipped, not compared, so both forms parse alike
+  if (!dataExiste(dataHora, formato, valoresEspeciais, analisador)) {
+    resultado = {"Data invalida ou nao existente" + trechoValorLido(dataHora) + trechoLinha(linha) +
+                     trechoNumeroLinha(numeroLinha),
+                 105};
+    return;
+  }
+  // two digits each, after the pattern: the conversions cannot fail
+  const struct {
+    std::string::size_type posicao;
+    int maximo;
+    const char* achado;
+  } partes[] = {
+      {11, 23, "Valor de horas incorreto"},
+      {14, 59, "Valor de minutos incorreto"},
+      {17, 59, "Valor de segundos incorreto"},
+  };
+  for (const auto& parte : partes) {
+    const std::string texto = dataHora.substr(parte.posicao, 2);
+    if (boost::lexical_cast<int>(texto) > parte.maximo) {
+      resultado = {parte.achado + trechoValorLido(texto) + trechoLinha(linha) +
+                       trechoNumeroLinha(numeroLinha),
+                   105};
+      return;
+    }
+  }
+}
+
+void LeitorVazaoVerificada::validarVazao(std::string vazao, Resultado& resultado,
+                                         std::string linha) {
+  if (vazao == "-") return;  // an absent reading
+  if (vazao.empty()) {
+    resultado = {
+        "Valor de vazao nao informado." + trechoLinha(linha) + trechoNumeroLinha(numeroLinha), 104};
+    return;
+  }
+  double valor = 0.0;
+  if (!boost::conversion::try_lexical_convert(vazao, valor)) {
+    resultado = {"Valor de vazao nao numerico" + trechoValorLido(vazao) + trechoLinha(linha) +
+                     trechoNumeroLinha(numeroLinha),
+                 103};
+    return;
+  }
+  if (valor < 0.0) {  // -0 is not below zero; nan passes
+    resultado = {"Valor de vazao negativo" + trechoValorLido(textoReal(valor)) +
+                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                 102};
+  }
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include <boost/regex.hpp>
+
+#include "series/LeituraDatas.h"
+#include "validation/Resultado.h"
+#include "validation/Utilitarios.h"
+
+// Reads <sub-basin>.txt: six "|"-separated fields per record, dated by the fifth; the file must
+// hold each of the numeroKts + diaInicializacao - 3 days before the run date, none twice.
+class LeitorVazaoVerificada {
+ public:
+  LeitorVazaoVerificada();
+  // Run date "dd/mm/aaaa", kept as "aaaa/mm/dd".
+  void definirDataInicializacao(const std::string& data);
+  Resultado validar();
+
+  std::string caminho;
+  int32_t diaInicializacao = 0;
+  int32_t numeroKts = 0;
+
+ private:
+  void validarIdentificador(std::string identificador, Resultado& resultado, std::string linha);
+  void validarOrigem(std::string origem, Resultado& resultado, std::string linha);
+  void validarPeriodicidade(std::string periodicidade, Resultado& resultado, std::string linha);
+  void validarTipo(std::string tipo, Resultado& resultado, std::string linha);
+  void validarDataHora(std::string dataHora, Resultado& resultado, std::string linha,
+                       const std::string& formato,
+                       const AnalisadorValoresEspeciais& valoresEspeciais,
+                       const AnalisadorData& analisador);
+  void validarVazao(std::string vazao, Resultado& resultado, std::string linha);
+  void validarJanela(Resultado& resultado, const std::vector<std::string>& datasLidas);
+
+  boost::regex regexInteiro;
+  boost::regex regexDataHora;
+  boost::regex regexDataHoraBarra;
+  Utilitarios utilitarios;
+  int32_t numeroLinha = 1;
+  std::string dataInicializacao;
+};

@@ -1,0 +1,179 @@
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include <boost/filesystem.hpp>
+#include <gtest/gtest.h>
+
+#include "apoio/PastaCaso.h"
+
+namespace {
+
+const std::string val = "[ZEL-KOVA] [VAL] ";
+const std::string falhaValidacao = "[ZEL-KOVA] [ERRO] Falha na validacao. Codigo: ";
+const std::string naoExecutada = "[ZEL-KOVA] [ERRO] A rotina ZEL-KOVA nao sera executada";
+
+// Report lines of the run, without their tag.
+std::vector<std::string> relatorio(const std::vector<std::string>& linhas) {
+  std::vector<std::string> resultado;
+  for (const std::string& linha : linhas)
+    if (linha.rfind(val, 0) == 0) resultado.push_back(linha.substr(val.size()));
+  return resultado;
+}
+
+// The last lines of the report.
+std::vector<std::string> finalDoRelatorio(const Saida& saida, size_t quantidade) {
+  const std::vector<std::string> linhas = relatorio(saida.linhas());
+  if (linhas.size() < quantidade) return linhas;
+  return std::vector<std::string>(linhas.end() - quantidade, linhas.end());
+}
+
+std::string caminhoEntrada(const PastaCaso& pasta, const std::string& nome) {
+  return juntar(pasta.caminho("Arq_Entrada"), nome);
+}
+
+// A failed run: exit code 203, the reader's code, then the closing line.
+void verificarFalha(const Saida& saida, int codigo) {
+  const std::vector<std::string> linhas = saida.linhas();
+  EXPECT_EQ(203, saida.codigo);
+  ASSERT_FALSE(linhas.empty());
+  EXPECT_EQ(naoExecutada, linhas.back());
+  int falhas = 0;
+  for (const std::string& linha : linhas) falhas += linha.rfind(falhaValidacao, 0) == 0;
+  EXPECT_EQ(1, falhas);
+  EXPECT_NE(linhas.end(),
+            std::find(linhas.begin(), linhas.end(), falhaValidacao + std::to_string(codigo)));
+}
+
+}  // namespace
+
+TEST(SeriesTeste, PostoSemArquivoDeChuva) {
+  PastaCaso pasta;
+  pasta.copiarExemplo();
+  boost::filesystem::remove(caminhoEntrada(pasta, "P002_c.txt"));
+  const Saida saida = pasta.executar();
+  // the code printed is the one of the configuration file that listed the gauge
+  verificarFalha(saida, 100);
+  EXPECT_EQ((std::vector<std::string>{
+                "Arquivos de evapotranspiracao OK",
+                "Realizando validacao dos arquivos de configuracao de postos",
+                "Arquivo de posto " + caminhoEntrada(pasta, "P002_c.txt") +
+                    " nao encontrado e requerido por RIO_ALTO_POSTOS_PLU.txt",
+            }),
+            finalDoRelatorio(saida, 3));
+}
+
+TEST(SeriesTeste, PostoEmDuasSubBacias) {
+  PastaCaso pasta;
+  pasta.copiarExemplo();
+  pasta.entrada("RIO_BAIXO_POSTOS_PLU.txt", "2\nP003 0.500\nP001 0.500\n");
+  pasta.roteiroModelo("estado 0 0\n");
+  EXPECT_EQ(0, pasta.executar().codigo);
+
+  // P001 is validated a second time, with the initialisation day count of RIO_BAIXO
+  const std::string inicializacao =
+      lerArquivo(caminhoEntrada(pasta, "RIO_BAIXO_INICIALIZACAO.txt"));
+  const std::string::size_type inicioLinha2 = inicializacao.find('\n') + 1;
+  const std::string::size_type fimLinha2 = inicializacao.find('\n', inicioLinha2);
+  pasta.entrada("RIO_BAIXO_INICIALIZACAO.txt",
+                inicializacao.substr(0, inicioLinha2) + "25" + inicializacao.substr(fimLinha2));
+  const Saida saida = pasta.executar();
+  verificarFalha(saida, 196);
+  EXPECT_EQ((std::vector<std::string>{
+                "Realizando validacao dos arquivos de postos pluviometricos",
+                "Verificacao falhou para " + caminhoEntrada(pasta, "P001_c.txt"),
+                "Conjunto de dados incompletos",
+                "Faltando a data 02/02/2021 (inicializacao - 27)",
+            }),
+            finalDoRelatorio(saida, 4));
+}
+
+TEST(SeriesTeste, SegundaSubBaciaFalhaDepoisDaPrimeira) {
+  struct Caso {
+    const char* nome;
+    std::string arquivo;
+    std::string conteudo;
+    int codigo;
+    std::vector<std::string> finalRelatorio;  // <arquivo> stands for the file's path
+  };
+  const Caso casos[] = {
+      {"evapotranspiracao",
+       "RIO_BAIXO_EVAPOTRANSPIRACAO.txt",
+       "1 -1\n",
+       105,
+       {"Realizando validacao dos arquivos de evapotranspiracao",
+        "Verificacao falhou para o seguinte arquivo: <arquivo>",
+        "Valor do campo evapotranspiracao negativo", "Valor lido: -1", "Linha: 1 -1",
+        "Numero da linha: 1"}},
+      {"configuracao de postos",
+       "RIO_BAIXO_POSTOS_PLU.txt",
+       "1\nP003 0.9\n",
+       196,
+       {"Realizando validacao dos arquivos de configuracao de postos",
+        "Verificacao falhou para o seguinte arquivo: <arquivo>",
+        "Tolerancia na soma de kes excedida", "Esperado: 0.995 <= soma <= 1.004",
+        "Soma calculada: 0.900000"}},
+      {"chuva observada",
+       "P003_c.txt",
+       "P003 01/03/2021 0700 -0.1\n",
+       102,
+       {"Realizando validacao dos arquivos de postos pluviometricos",
+        "Verificacao falhou para <arquivo>", "Valor de precipitacao negativo",
+        "Valor lido: -0.10000000000000001", "Linha: P003 01/03/2021 0700 -0.1",
+        "Numero da linha: 1"}},
+      {"vazao verificada",
+       "RIO_BAIXO.txt",
+       "2|ANA|DI|MED|2021-02-28 07:00:00|1\n",
+       196,
+       {"Realizando validacao dos arquivos de vazao verificada",
+        "Verificacao falhou para o seguinte arquivo: <arquivo>", "Quantidade de dados insuficiente",
+        "Necessarios: 10", "Lidos: 1"}},
+  };
+  for (const Caso& caso : casos) {
+    SCOPED_TRACE(caso.nome);
+    PastaCaso pasta;
+    pasta.copiarExemplo();
+    const std::string caminho = pasta.entrada(caso.arquivo, caso.conteudo);
+    const Saida saida = pasta.executar();
+    verificarFalha(saida, caso.codigo);
+    std::vector<std::string> esperado = caso.finalRelatorio;
+    for (std::string& linha : esperado) {
+      const std::string::size_type marca = linha.find("<arquivo>");
+      if (marca != std::string::npos) linha.replace(marca, 9, caminho);
+    }
+    EXPECT_EQ(esperado, finalDoRelatorio(saida, esperado.size()));
+  }
+}
+TEST(SeriesTeste, RelatorioDosOnzePassos) {
+  PastaCaso pasta;
+  pasta.copiarExemplo();
+  pasta.roteiroModelo("estado 0 0\n");
+  const Saida saida = pasta.executar();
+  EXPECT_EQ(0, saida.codigo);
+  const std::vector<std::string> esperado = {
+      "Realizando validacao do arquivo zel.conf",
+      "Arquivo zel.conf OK",
+      "Realizando validacao do arquivo caso.txt",
+      "Arquivo caso.txt OK",
+      "Realizando validacao dos arquivos de inicializacao",
+      "Arquivos de inicializacao OK",
+      "Realizando validacao dos arquivos de parametros",
+      "Arquivos de parametros OK",
+      "Realizando validacao do arquivo modelos_precipitacao.txt",
+      "Arquivo modelos_precipitacao.txt OK",
+      "Realizando validacao dos arquivos de pontos de grade por modelo",
+      "Arquivos de pontos de grade por modelo OK",
+      "Realizando validacao dos arquivos de precipitacao prevista (modelo novo)",
+      "Arquivos de precipitacao prevista OK",
+      "Realizando validacao dos arquivos de evapotranspiracao",
+      "Arquivos de evapotranspiracao OK",
+      "Realizando validacao dos arquivos de configuracao de postos",
+      "Arquivos de configuracao de postos OK",
+      "Realizando validacao dos arquivos de postos pluviometricos",
+      "Arquivos de postos pluviometricos OK",
+      "Realizando validacao dos arquivos de vazao verificada",
+      "Arquivos de vazao verificada OK",
+  };
+  EXPECT_EQ(esperado, relatorio(saida.linhas()));
+}
+

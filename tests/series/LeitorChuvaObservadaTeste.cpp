@@ -1,0 +1,257 @@
+#include "series/LeitorChuvaObservada.h"
+
+#include <boost/filesystem.hpp>
+#include <gtest/gtest.h>
+
+#include "apoio/Arquivos.h"
+#include "apoio/CasosLeitor.h"
+#include "apoio/SemPermissao.h"
+
+namespace {
+
+const std::string ok = "Validacao concluida com sucesso";
+
+struct Janela {
+  std::string dataRodada;
+  int32_t numeroKts;
+  int32_t diaInicializacao;
+};
+
+void verificar(const std::vector<CasoLeitor>& casos, const Janela& janela) {
+  PastaTemporaria pasta;
+  LeitorChuvaObservada leitor;  // one reader for every file, as the driver uses it
+  leitor.dataRodada = janela.dataRodada;
+  leitor.numeroKts = janela.numeroKts;
+  leitor.diaInicializacao = janela.diaInicializacao;
+  leitor.identificadorEsperado = "posto1";
+  verificarCasos(casos, [&](const std::string& conteudo) {
+    leitor.caminho = pasta.escrever("POSTO1_c.txt", conteudo);
+    return leitor.validar();
+  });
+}
+
+// Only the run date 15/01/2021 is needed.
+const Janela soRodada{"15/01/2021", 1, 0};
+// The run date 15/01/2021 and the four days before it.
+const Janela cincoDias{"15/01/2021", 3, 2};
+
+// One line per day from the first date on.
+std::string dias(const std::string& primeira, int quantidade) {
+  Utilitarios utilitarios;
+  std::string texto;
+  for (int i = 0; i < quantidade; ++i)
+    texto += "posto1 " + utilitarios.somarDias(primeira, i) + " 0700 1.5\n";
+  return texto;
+}
+
+std::string mensagemCampo(const std::string& achado, const std::string& valor,
+                          const std::string& linha) {
+  return achado + valor + "\nLinha: " + linha + "\nNumero da linha: 1";
+}
+
+const std::string aquecimentoAusente = "Data de aquecimento do modelo ausente: 15/01/2021";
+
+}  // namespace
+
+TEST(LeitorChuvaObservadaTeste, Identificador) {
+  const auto invalido = [](const std::string& lido, const std::string& linha) {
+    return mensagemCampo(
+        "Identificador do posto com caracteres invalidos. Esperado identificador alfa "
+        "numerico.\nIdentificador lido: ",
+        lido, linha);
+  };
+  verificar(
+      {
+          {"esperado", "posto1 15/01/2021 0700 1.5\n", 100, ok},
+          {"maiusculas", "POSTO1 15/01/2021 0700 1.5\n", 100, ok},
+          {"varios brancos e quinto campo", "posto1   15/01/2021  0700 1.5 extra\n", 100, ok},
+          {"outro posto", "posto2 15/01/2021 0700 1.5\n", 130,
+           "Identificador do posto pluviometrico incorreto.\nIdentificador lido: posto2\n"
+           "Identificador esperado: posto1\nLinha: posto2 15/01/2021 0700 1.5\n"
+           "Numero da linha: 1"},
+          {"sublinhado", "pos_1 15/01/2021 0700 1.5\n", 130,
+           invalido("pos_1", "pos_1 15/01/2021 0700 1.5")},
+          {"vazio", "\v 15/01/2021 0700 1.5\n", 130, invalido("", "\v 15/01/2021 0700 1.5")},
+          {"so tabulacoes: oito primeiros caracteres", "posto1\t15/01/2021\t0700\t1.5\n", 130,
+           invalido("posto1\t1", "posto1\t15/01/2021\t0700\t1.5")},
+          {"so o identificador", "posto1\n", 105,
+           mensagemCampo("Data em formato invalido. Formato esperado: dd/mm/aaaa\nValor lido: ", "",
+                         "posto1")},
+      },
+      soRodada);
+}
+
+TEST(LeitorChuvaObservadaTeste, Data) {
+  const auto formato = [](const std::string& data) {
+    return mensagemCampo("Data em formato invalido. Formato esperado: dd/mm/aaaa\nValor lido: ",
+                         data, "posto1 " + data + " 0700 1.5");
+  };
+  const auto inexistente = [](const std::string& data) {
+    return mensagemCampo("Data invalida ou nao existente\nValor lido: ", data,
+                         "posto1 " + data + " 0700 1.5");
+  };
+  const auto linha = [](const std::string& data) { return "posto1 " + data + " 0700 1.5\n"; };
+  std::vector<CasoLeitor> casos = {
+      {"1/01/2021", linha("1/01/2021"), 105, formato("1/01/2021")},
+      {"01-01-2021", linha("01-01-2021"), 105, formato("01-01-2021")},
+      {"01/01/21", linha("01/01/21"), 105, formato("01/01/21")},
+      {"texto depois", linha("01/01/2021x"), 105, formato("01/01/2021x")},
+  };
+  for (const char* data : {"29/02/2021", "29/02/2100", "31/04/2021", "00/01/2021", "01/13/2021",
+                           "01/01/1399", "01/00/2021", "32/01/2021", "01/01/0000"}) {
+    casos.push_back({data, linha(data), 105, inexistente(data)});
+  }
+  verificar(casos, soRodada);
+  verificar({{"29/02/2020", linha("29/02/2020"), 100, ok}}, {"29/02/2020", 1, 0});
+  verificar({{"01/01/1400", linha("01/01/1400"), 100, ok}}, {"01/01/1400", 1, 0});
+  verificar({{"31/12/9999", linha("31/12/9999"), 100, ok}}, {"31/12/9999", 1, 0});
+}
+
+TEST(LeitorChuvaObservadaTeste, Hora) {
+  const auto linha = [](const std::string& hora) { return "posto1 15/01/2021 " + hora + " 1.5"; };
+  std::vector<CasoLeitor> casos = {
+      {"vazia", "posto1 15/01/2021\n", 104,
+       "Valor de hora nao informado\nLinha: posto1 15/01/2021\nNumero da linha: 1"},
+  };
+  for (const char* hora : {"0000", "2359", "+959", "-059", "00+5", "-000"}) {
+    casos.push_back({hora, linha(hora) + "\n", 100, ok});
+  }
+  for (const char* hora : {"123", "12345"}) {
+    casos.push_back(
+        {hora, linha(hora) + "\n", 130,
+         mensagemCampo("Valor de hora invalido, esperado hhmm\nValor lido: ", hora, linha(hora))});
+  }
+  for (const char* hora : {"2400", "0060", "ab00", "1a00", "12:3", "-100", "00-5", "9900"}) {
+    casos.push_back({hora, linha(hora) + "\n", 105,
+                     mensagemCampo("Valor de hora incorreto\nValor lido: ", hora, linha(hora))});
+  }
+  verificar(casos, soRodada);
+}
+
+TEST(LeitorChuvaObservadaTeste, Precipitacao) {
+  const auto linha = [](const std::string& valor) { return "posto1 15/01/2021 0700 " + valor; };
+  std::vector<CasoLeitor> casos = {
+      {"vazia", "posto1 15/01/2021 0700\n", 104,
+       "Valor de precipitacao nao informado\nLinha: posto1 15/01/2021 0700\nNumero da linha: 1"},
+      {"-0.1 escrito de volta", linha("-0.1") + "\n", 102,
+       mensagemCampo("Valor de precipitacao negativo\nValor lido: ", "-0.10000000000000001",
+                     linha("-0.1"))},
+      {"-2", linha("-2") + "\n", 102,
+       mensagemCampo("Valor de precipitacao negativo\nValor lido: ", "-2", linha("-2"))},
+      {"-inf", linha("-INF") + "\n", 102,
+       mensagemCampo("Valor de precipitacao negativo\nValor lido: ", "-inf", linha("-INF"))},
+  };
+  for (const char* valor :
+       {"-", "0", "-0", "0.0", "12.5", "1e2", "nan", "NaN", "-nan", "inf", "INFINITY"}) {
+    casos.push_back({valor, linha(valor) + "\n", 100, ok});
+  }
+  for (const char* valor : {"abc", "1e", "1+", "1e999", "1,5", "--"}) {
+    casos.push_back(
+        {valor, linha(valor) + "\n", 103,
+         mensagemCampo("Valor de precipitacao nao numerico\nValor lido: ", valor, linha(valor))});
+  }
+  verificar(casos, soRodada);
+}
+
+TEST(LeitorChuvaObservadaTeste, LinhasEOrdemCronologica) {
+  const std::string l1 = "posto1 14/01/2021 0700 1.5";
+  const auto foraDeOrdem = [&l1](const std::string& l2) {
+    return "Dados fora de ordem cronologica\nUltima linha: " + l1 + "\nLinha: " + l2 +
+           "\nNumero da linha: 2";
+  };
+  const std::string repetida = "posto1 14/01/2021 0800 1.5";
+  const std::string pulada = "posto1 16/01/2021 0700 1.5";
+  const std::string anterior = "posto1 13/01/2021 0700 1.5";
+  verificar(
+      {
+          {"arquivo vazio", "", 196, aquecimentoAusente},
+          {"primeira linha em branco", "\n" + dias("15/01/2021", 1), 196,
+           "Primeira linha em branco"},
+          {"linhas em branco no fim", dias("14/01/2021", 2) + "\n\n", 100, ok},
+          {"linha em branco no meio", l1 + "\n\nposto1 15/01/2021 0700 1.5\n", 196,
+           "Linha em branco encontrada no arquivo\nNumero da linha: 2"},
+          {"branco no inicio", " " + l1 + "\n", 105,
+           "Espaco em branco encontrado no inicio da linha\nLinha:  " + l1 +
+               "\nNumero da linha: 1"},
+          {"tabulacao no inicio", "\t" + l1 + "\n", 105,
+           "Tabulacao encontrada na linha: \t" + l1 + "\nNumero da linha: 1"},
+          {"crlf", "posto1 14/01/2021 0700 1.5\r\nposto1 15/01/2021 0700 1.5\r\n", 100, ok},
+          {"data repetida", l1 + "\n" + repetida + "\n", 196, foraDeOrdem(repetida)},
+          {"dia pulado", l1 + "\n" + pulada + "\n", 196, foraDeOrdem(pulada)},
+          {"data anterior", l1 + "\n" + anterior + "\n", 196, foraDeOrdem(anterior)},
+      },
+      soRodada);
+  // the day after the calendar's last one: out of order, not an uncaught error
+  const std::string ultimo = "posto1 31/12/9999 0700 1.5";
+  const std::string seguinte = "posto1 01/01/1400 0700 1.5";
+  verificar({{"depois de 31/12/9999", ultimo + "\n" + seguinte + "\n", 196,
+              "Dados fora de ordem cronologica\nUltima linha: " + ultimo + "\nLinha: " + seguinte +
+                  "\nNumero da linha: 2"}},
+            {"31/12/9999", 1, 0});
+}
+
+TEST(LeitorChuvaObservadaTeste, JanelaDaRodada) {
+  verificar(
+      {
+          {"quatro dias antes ate a rodada", dias("11/01/2021", 5), 100, ok},
+          {"dias antes e depois", dias("01/01/2021", 30), 100, ok},
+          {"comeca tarde", dias("12/01/2021", 4), 196,
+           "Conjunto de dados incompletos\nFaltando a data 11/01/2021 (inicializacao - 4)"},
+          {"termina antes da rodada", dias("10/01/2021", 5), 196, aquecimentoAusente},
+          {"comeca depois da rodada", dias("16/01/2021", 5), 196, aquecimentoAusente},
+      },
+      cincoDias);
+  verificar({{"kts e dias somando 1: so a rodada", dias("15/01/2021", 1), 100, ok}},
+            {"15/01/2021", 1, 0});
+  verificar({{"soma negativa: so a rodada", dias("15/01/2021", 1), 100, ok}},
+            {"15/01/2021", -5, 2});
+  verificar({{"rodada com um digito", dias("05/01/2021", 1), 100, ok}}, {"5/1/2021", 1, 0});
+}
+
+TEST(LeitorChuvaObservadaTeste, JanelaForaDoCalendario) {
+  verificar({{"quatro dias antes de 03/01/1400", dias("01/01/1400", 3), 196,
+              "Conjunto de dados incompletos\nFaltando datas anteriores a 01/01/1400 "
+              "(inicializacao - 4)"}},
+            {"03/01/1400", 3, 2});
+  // the day count passes 32 bits
+  verificar({{"contagens maximas", dias("15/01/2021", 1), 196,
+              "Conjunto de dados incompletos\nFaltando datas anteriores a 01/01/1400 "
+              "(inicializacao - 4294967293)"}},
+            {"15/01/2021", 2147483647, 2147483647});
+  verificar({{"rodada que nao e data", dias("15/01/2021", 1), 196,
+              "Data de aquecimento do modelo ausente: 31/02/2021"}},
+            {"31/02/2021", 1, 0});
+}
+
+TEST(LeitorChuvaObservadaTeste, ArquivoAusenteIlegivelOuCorrompido) {
+  PastaTemporaria pasta;
+  LeitorChuvaObservada leitor;
+  leitor.dataRodada = "15/01/2021";
+  leitor.numeroKts = 1;
+  leitor.identificadorEsperado = "posto1";
+  leitor.caminho = pasta.caminho("NADA_c.txt");
+  Resultado resultado = leitor.validar();
+  EXPECT_EQ(197, resultado.codigo);
+  EXPECT_EQ("Arquivo de configuracao nao encontrado: " + leitor.caminho, resultado.mensagem);
+
+  // a second file starts at line 1 and from its own first date
+  leitor.caminho = pasta.escrever("A_c.txt", dias("14/01/2021", 2));
+  EXPECT_EQ(100, leitor.validar().codigo);
+  leitor.caminho = pasta.escrever("B_c.txt", "posto1 x 0700 1\n");
+  EXPECT_EQ(mensagemCampo("Data em formato invalido. Formato esperado: dd/mm/aaaa\nValor lido: ",
+                          "x", "posto1 x 0700 1"),
+            leitor.validar().mensagem);
+  leitor.caminho = pasta.escrever("D_c.txt", dias("16/01/2021", 1));
+  EXPECT_EQ(aquecimentoAusente, leitor.validar().mensagem);
+
+  leitor.caminho = pasta.escrever("C_c.txt", dias("15/01/2021", 1));
+  boost::filesystem::permissions(leitor.caminho, boost::filesystem::no_perms);
+  resultado = executarSemPermissao([&leitor] { return leitor.validar(); });
+  EXPECT_EQ(197, resultado.codigo);
+  EXPECT_EQ("Arquivo de configuracao nao encontrado: " + leitor.caminho, resultado.mensagem);
+
+  leitor.caminho = "/proc/self/mem";
+  resultado = leitor.validar();
+  EXPECT_EQ(3, resultado.codigo);
+  EXPECT_EQ("Arquivo de configuracao corrompido: /proc/self/mem", resultado.mensagem);
+}

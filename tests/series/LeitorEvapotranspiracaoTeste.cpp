@@ -1,0 +1,132 @@
+#include "series/LeitorEvapotranspiracao.h"
+
+#include <boost/filesystem.hpp>
+#include <gtest/gtest.h>
+
+#include "apoio/Arquivos.h"
+#include "apoio/CasosLeitor.h"
+#include "apoio/SemPermissao.h"
+
+namespace {
+
+const std::string ok = "Validacao concluida com sucesso";
+
+void verificar(const std::vector<CasoLeitor>& casos) {
+  PastaTemporaria pasta;
+  LeitorEvapotranspiracao leitor;  // one reader for every file, as the driver uses it
+  verificarCasos(casos, [&](const std::string& conteudo) {
+    leitor.caminho = pasta.escrever("BACIA_EVAPOTRANSPIRACAO.txt", conteudo);
+    return leitor.validar();
+  });
+}
+
+std::string meses(int quantidade) {
+  std::string texto;
+  for (int mes = 1; mes <= quantidade; ++mes) texto += std::to_string(mes) + " 3.5\n";
+  return texto;
+}
+
+// Message of a failing field: finding, value, line and line number.
+std::string campo(const std::string& achado, const std::string& valor, const std::string& linha,
+                  int numero) {
+  return achado + "\nValor lido: " + valor + "\nLinha: " + linha +
+         "\nNumero da linha: " + std::to_string(numero);
+}
+
+}  // namespace
+
+TEST(LeitorEvapotranspiracaoTeste, LinhasEMeses) {
+  verificar({
+      {"arquivo vazio", "", 100, ok},
+      {"so linhas vazias", "\n\n\n", 100, ok},
+      {"doze meses e linhas vazias no fim", meses(12) + "\n\n", 100, ok},
+      {"seis meses", meses(6), 100, ok},
+      {"crlf", "1 2.0\r\n2 3.0\r\n", 100, ok},
+      {"primeira linha vazia", "\n1 2.0\n", 196,
+       "Linha em branco encontrada no arquivo\nNumero da linha: 1"},
+      {"linha vazia no meio nao conta", "1 2.0\n\n2 3.0\n", 196,
+       "Linha em branco encontrada no arquivo\nNumero da linha: 2"},
+      {"branco no inicio", " 1 2.0\n", 105,
+       "Espaco em branco encontrado no inicio da linha\nLinha:  1 2.0\nNumero da linha: 1"},
+      {"so brancos", "   \n", 105,
+       "Espaco em branco encontrado no inicio da linha\nLinha:    \nNumero da linha: 1"},
+      {"tabulacao entre os campos", "1\t2.0\n", 105,
+       "Tabulacao encontrada na linha: 1\t2.0\nNumero da linha: 1"},
+      {"tabulacao no fim", "1 2.0\t\n", 105,
+       "Tabulacao encontrada na linha: 1 2.0\t\nNumero da linha: 1"},
+      {"primeiro mes 2", "2 1.0\n", 196,
+       "Valor do mes nao sequencial\nValor esperado: 01\nValor lido: 2\nLinha: 2 1.0\n"
+       "Numero da linha: 1"},
+      {"mes 13 na decima terceira linha", meses(12) + "13 1.0\n", 105,
+       campo("Valor do mes invalido.", "13", "13 1.0", 13)},
+      {"mes 1 na decima terceira linha", meses(12) + "1 1.0\n", 196,
+       "Valor do mes nao sequencial\nValor esperado: 13\nValor lido: 1\nLinha: 1 1.0\n"
+       "Numero da linha: 13"},
+      {"01", "01 1.0\n", 100, ok},
+      {"+1", "+1 1.0\n", 100, ok},
+      {"0", "0 1.0\n", 105, campo("Valor do mes invalido.", "0", "0 1.0", 1)},
+      {"-0", "-0 1.0\n", 105, campo("Valor do mes invalido.", "-0", "-0 1.0", 1)},
+      {"-1", "-1 1.0\n", 105, campo("Valor do mes invalido.", "-1", "-1 1.0", 1)},
+      {"1.0", "1.0 1.0\n", 105,
+       campo("Valor do campo mes decimal (inteiro esperado)", "1.0", "1.0 1.0", 1)},
+      {"1e0", "1e0 1.0\n", 105,
+       campo("Valor do campo mes decimal (inteiro esperado)", "1e0", "1e0 1.0", 1)},
+      {"nan", "nan 1.0\n", 105,
+       campo("Valor do campo mes decimal (inteiro esperado)", "nan", "nan 1.0", 1)},
+      {"alem de 32 bits", "2147483648 1.0\n", 105,
+       campo("Valor do campo mes decimal (inteiro esperado)", "2147483648", "2147483648 1.0", 1)},
+      {"32 bits", "2147483647 1.0\n", 105,
+       campo("Valor do mes invalido.", "2147483647", "2147483647 1.0", 1)},
+      {"letras", "jan 1.0\n", 105, campo("Valor do campo mes nao numerico", "jan", "jan 1.0", 1)},
+  });
+}
+
+TEST(LeitorEvapotranspiracaoTeste, Valores) {
+  const std::string muitoLongo = "1." + std::string(5000, '0');
+  verificar({
+      {"0", "1 0\n", 100, ok},
+      {"-0", "1 -0\n", 100, ok},
+      {"nan", "1 nan\n", 100, ok},
+      {"inf", "1 inf\n", 100, ok},
+      {"dois brancos antes do valor", "1  2.5\n", 100, ok},
+      {"valor muito longo", "1 " + muitoLongo + "\n", 100, ok},
+      {"-0.1", "1 -0.1\n", 105,
+       campo("Valor do campo evapotranspiracao negativo", "-0.1", "1 -0.1", 1)},
+      {"-inf", "1 -inf\n", 105,
+       campo("Valor do campo evapotranspiracao negativo", "-inf", "1 -inf", 1)},
+      {"virgula", "1 2,5\n", 105,
+       campo("Valor do campo evapotranspiracao nao numerico", "2,5", "1 2,5", 1)},
+      {"branco no fim", "1 2.5 \n", 105,
+       campo("Valor do campo evapotranspiracao nao numerico", "2.5 ", "1 2.5 ", 1)},
+      {"unidade depois", "1 2.5 mm\n", 105,
+       campo("Valor do campo evapotranspiracao nao numerico", "2.5 mm", "1 2.5 mm", 1)},
+      {"so o mes", "1\n", 105, campo("Valor do campo evapotranspiracao nao numerico", "", "1", 1)},
+  });
+}
+
+TEST(LeitorEvapotranspiracaoTeste, ArquivoAusenteIlegivelOuCorrompido) {
+  PastaTemporaria pasta;
+  LeitorEvapotranspiracao leitor;
+  leitor.caminho = pasta.caminho("NADA_EVAPOTRANSPIRACAO.txt");
+  Resultado resultado = leitor.validar();
+  EXPECT_EQ(197, resultado.codigo);
+  EXPECT_EQ("Arquivo de configuracao nao encontrado: " + leitor.caminho, resultado.mensagem);
+
+  // the same reader starts again at line 1
+  leitor.caminho = pasta.escrever("B_EVAPOTRANSPIRACAO.txt", "1 1.0\nx 1.0\n");
+  EXPECT_EQ(campo("Valor do campo mes nao numerico", "x", "x 1.0", 2), leitor.validar().mensagem);
+  leitor.caminho = pasta.escrever("C_EVAPOTRANSPIRACAO.txt", "x 1.0\n");
+  EXPECT_EQ(campo("Valor do campo mes nao numerico", "x", "x 1.0", 1), leitor.validar().mensagem);
+
+  // an empty file passes, but one that cannot be opened does not
+  leitor.caminho = pasta.escrever("A_EVAPOTRANSPIRACAO.txt", "");
+  boost::filesystem::permissions(leitor.caminho, boost::filesystem::no_perms);
+  resultado = executarSemPermissao([&leitor] { return leitor.validar(); });
+  EXPECT_EQ(197, resultado.codigo);
+  EXPECT_EQ("Arquivo de configuracao nao encontrado: " + leitor.caminho, resultado.mensagem);
+
+  leitor.caminho = "/proc/self/mem";
+  resultado = leitor.validar();
+  EXPECT_EQ(3, resultado.codigo);
+  EXPECT_EQ("Arquivo de configuracao corrompido: /proc/self/mem", resultado.mensagem);
+}
