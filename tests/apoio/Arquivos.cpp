@@ -10,16 +10,38 @@
 
 #include "platform/Plataforma.h"
 
+namespace {
+
+std::set<std::string>& vivas() {
+  static std::set<std::string> pastas;
+  return pastas;
+}
+
+}  // namespace
+
+const std::set<std::string>& pastasTemporarias() { return vivas(); }
+
 PastaTemporaria::PastaTemporaria() {
   static std::atomic<int> contador{0};
   const boost::filesystem::path base = boost::filesystem::path(testing::TempDir()) /
                                        boost::filesystem::unique_path("zel-%%%%-%%%%-%%%%");
   raiz = base.string() + "-" + std::to_string(contador++);
   boost::filesystem::create_directories(raiz);
+  vivas().insert(raiz);
 }
 
 PastaTemporaria::~PastaTemporaria() {
+  vivas().erase(raiz);
   boost::system::error_code erro;
+#ifdef _WIN32
+  // Windows removes no read-only file: the write permission comes back first
+  for (boost::filesystem::recursive_directory_iterator entrada(raiz, erro), fim;
+       !erro && entrada != fim; entrada.increment(erro))
+    boost::filesystem::permissions(entrada->path(),
+                                   boost::filesystem::add_perms | boost::filesystem::owner_write,
+                                   erro);
+  erro.clear();
+#endif
   boost::filesystem::remove_all(raiz, erro);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,9 @@ inline constexpr const char* fimLinhaTexto = "\r\n";
 #else
 inline constexpr const char* fimLinhaTexto = "\n";
 #endif
+
+// Roots of the temporary folders alive in this process.
+const std::set<std::string>& pastasTemporarias();
 
 std::string lerArquivo(const std::string& caminho);
 // The lines of a text the program wrote in text mode, without their line ends; a last piece

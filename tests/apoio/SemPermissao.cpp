@@ -1,14 +1,50 @@
 #include "apoio/SemPermissao.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include <boost/filesystem.hpp>
 #include <gtest/gtest.h>
 
+#include "apoio/Arquivos.h"
+
+#ifdef _WIN32
+// Mode 000 leaves a file readable on Windows (it only turns read-only). The read-only files of
+// this process's temporary folders are held open here without sharing, so that no other open of
+// them succeeds while the check runs; their existence is untouched.
+Resultado executarSemPermissao(const std::function<Resultado()>& verificacao) {
+  std::vector<HANDLE> travas;
+  for (const std::string& raiz : pastasTemporarias()) {
+    for (const auto& entrada : boost::filesystem::recursive_directory_iterator(raiz)) {
+      const std::string caminho = entrada.path().string();
+      const DWORD atributos = GetFileAttributesA(caminho.c_str());
+      if (atributos == INVALID_FILE_ATTRIBUTES || (atributos & FILE_ATTRIBUTE_DIRECTORY) ||
+          !(atributos & FILE_ATTRIBUTE_READONLY))
+        continue;
+      const HANDLE trava = CreateFileA(caminho.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr);
+      if (trava == INVALID_HANDLE_VALUE) {
+        ADD_FAILURE() << "cannot hold " << caminho;
+        continue;
+      }
+      travas.push_back(trava);
+    }
+  }
+  if (travas.empty()) ADD_FAILURE() << "no read-only file to hold";
+  const Resultado resultado = verificacao();
+  for (const HANDLE trava : travas) CloseHandle(trava);
+  return resultado;
+}
+#else
 Resultado executarSemPermissao(const std::function<Resultado()>& verificacao) {
   if (geteuid() != 0) return verificacao();
   int tubo[2];
@@ -55,3 +91,4 @@ Resultado executarSemPermissao(const std::function<Resultado()>& verificacao) {
   resultado.mensagem = entrada.substr(sizeof(int32_t));
   return resultado;
 }
+#endif

@@ -163,6 +163,8 @@ TEST(PrevisaoTeste, LayoutAntigo) {
        {inicioGrade, fimGrade, inicioAntigo,
         "[ZEL-KOVA] [VAL] Salto nos arquivos de precipitacao identificado",
         "[ZEL-KOVA] [VAL] Faltando arquivo: eta40_p010321a040321.dat", naoExecutada}},
+#ifndef _WIN32
+      // only where file names are case-sensitive; on Windows the file opens by either name
       {"nome em maiusculas conta na busca",
        {antigo, {"ETA40_P010321A030321.DAT", "-45 -23 1\n", {"eta40_p010321a030321.dat"}}},
        203,
@@ -170,6 +172,7 @@ TEST(PrevisaoTeste, LayoutAntigo) {
        {inicioGrade, fimGrade, inicioAntigo,
         "[ZEL-KOVA] [VAL] Salto nos arquivos de precipitacao identificado",
         "[ZEL-KOVA] [VAL] Faltando arquivo: eta40_p010321a030321.dat", naoExecutada}},
+#endif
       {"dias alem da contagem nao sao lidos",
        {antigo,
         {"gfs_025_p010321a080321.dat",
