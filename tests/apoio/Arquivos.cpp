@@ -37,9 +37,8 @@ PastaTemporaria::~PastaTemporaria() {
   // Windows removes no read-only file: the write permission comes back first
   for (boost::filesystem::recursive_directory_iterator entrada(raiz, erro), fim;
        !erro && entrada != fim; entrada.increment(erro))
-    boost::filesystem::permissions(entrada->path(),
-                                   boost::filesystem::add_perms | boost::filesystem::owner_write,
-                                   erro);
+    boost::filesystem::permissions(
+        entrada->path(), boost::filesystem::add_perms | boost::filesystem::owner_write, erro);
   erro.clear();
 #endif
   boost::filesystem::remove_all(raiz, erro);

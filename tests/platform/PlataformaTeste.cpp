@@ -13,7 +13,8 @@ TEST(PlataformaTeste, LerRegistro) {
     bool encontrado;  // on Windows; elsewhere there is no registry
   };
   const Caso casos[] = {
-      {"valor existente", "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "CurrentVersion", true},
+      {"valor existente", "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "CurrentVersion",
+       true},
       {"valor ausente", "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "zelNaoExiste", false},
       {"chave ausente", "SOFTWARE\\ZelNaoExiste", "CurrentVersion", false},
   };
