@@ -145,11 +145,14 @@ TEST(PrevisaoTeste, LayoutAntigo) {
        197,
        {inicioGrade, fimGrade, inicioAntigo, "Salto nos arquivos de precipitacao identificado",
         "Faltando arquivo: eta40_p010321a040321.dat"}},
+#ifndef _WIN32
+      // only where file names are case-sensitive; on Windows the file opens by either name
       {"nome em maiusculas conta na busca",
        {antigo, {"ETA40_P010321A030321.DAT", "-45 -23 1\n", {"eta40_p010321a030321.dat"}}},
        197,
        {inicioGrade, fimGrade, inicioAntigo, "Salto nos arquivos de precipitacao identificado",
         "Faltando arquivo: eta40_p010321a030321.dat"}},
+#endif
       {"dias alem da contagem nao sao lidos",
        {antigo,
         {"gfs_025_p010321a080321.dat",
