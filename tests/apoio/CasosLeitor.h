@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -32,4 +33,25 @@ inline std::string campo(const std::string& nome, const std::string& achado,
                          const std::string& valor, const std::string& linha, int numero) {
   return "Valor do campo " + nome + achado + "\nValor lido: " + valor + "\nLinha: " + linha +
          "\nNumero da linha: " + std::to_string(numero);
+}
+
+// A row of a reader that hands on a list of texts (names, coordinates) when the file passes.
+struct CasoLeitorLista {
+  const char* nome;
+  std::string conteudo;
+  int32_t codigo;
+  std::string mensagem;
+  std::vector<std::string> lista = {};
+};
+
+// As above; after a passing row also compares the row's list with what lista() hands on.
+template <class Validar, class Lista>
+void verificarCasos(const std::vector<CasoLeitorLista>& casos, Validar validar, Lista lista) {
+  for (const CasoLeitorLista& caso : casos) {
+    verificarCasos(std::vector<CasoLeitorLista>{caso}, validar);
+    SCOPED_TRACE(caso.nome);
+    if (caso.codigo == 100) {
+      EXPECT_EQ(caso.lista, lista());
+    }
+  }
 }

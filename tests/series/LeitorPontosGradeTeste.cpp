@@ -4,32 +4,22 @@
 #include <gtest/gtest.h>
 
 #include "apoio/Arquivos.h"
+#include "apoio/CasosLeitor.h"
 #include "apoio/SemPermissao.h"
 
 namespace {
 
-struct Caso {
-  const char* nome;
-  std::string conteudo;
-  int32_t codigo;
-  std::string mensagem;
-  std::vector<std::string> coordenadas = {};
-};
-
-void verificar(const Caso casos[], size_t quantidade) {
+// One reader for every file, as the driver uses it; a passing file hands on its coordinates.
+void verificar(const std::vector<CasoLeitorLista>& casos) {
   PastaTemporaria pasta;
-  LeitorPontosGrade leitor;  // one reader for every file, as the driver uses it
-  for (size_t i = 0; i < quantidade; ++i) {
-    const Caso& caso = casos[i];
-    SCOPED_TRACE(caso.nome);
-    leitor.caminho = pasta.escrever("RIO_eta40.txt", caso.conteudo);
-    const Resultado resultado = leitor.validar();
-    EXPECT_EQ(caso.codigo, resultado.codigo);
-    EXPECT_EQ(caso.mensagem, resultado.mensagem);
-    if (caso.codigo == 100) {
-      EXPECT_EQ(caso.coordenadas, leitor.coordenadas);
-    }
-  }
+  LeitorPontosGrade leitor;
+  verificarCasos(
+      casos,
+      [&](const std::string& conteudo) {
+        leitor.caminho = pasta.escrever("RIO_eta40.txt", conteudo);
+        return leitor.validar();
+      },
+      [&leitor] { return leitor.coordenadas; });
 }
 
 const std::string ok = "Validacao concluida com sucesso";
@@ -37,7 +27,7 @@ const std::string ok = "Validacao concluida com sucesso";
 }  // namespace
 
 TEST(LeitorPontosGradeTeste, ArquivosValidosDaoCoordenadasOrdenadas) {
-  const Caso casos[] = {
+  verificar({
       {"ordenadas, nao na ordem do arquivo",
        "2\n-45.25 -23.5\n-44 -22.125\n",
        100,
@@ -70,12 +60,11 @@ TEST(LeitorPontosGradeTeste, ArquivosValidosDaoCoordenadasOrdenadas) {
        100,
        ok,
        {"-120.5000 0.0000", "-180.0000 -90.0000", "180.0000 90.0000", "180.0000 90.0000"}},
-  };
-  verificar(casos, std::size(casos));
+  });
 }
 
 TEST(LeitorPontosGradeTeste, QuantidadeDePontosELinhas) {
-  const Caso casos[] = {
+  verificar({
       {"arquivo vazio", "", 196, "Primeira linha em branco"},
       {"primeira linha vazia", "\n1\n-45 -23\n", 196, "Primeira linha em branco"},
       {"zero: sem o trecho da linha", "0\n", 105,
@@ -115,13 +104,12 @@ TEST(LeitorPontosGradeTeste, QuantidadeDePontosELinhas) {
        100,
        ok,
        {"-10.0000 -10.0000"}},
-  };
-  verificar(casos, std::size(casos));
+  });
 }
 
 TEST(LeitorPontosGradeTeste, LongitudeELatitude) {
   const std::string longo = "-1." + std::string(5000, '0');
-  const Caso casos[] = {
+  verificar({
       {"quatro casas", "1\n-45.1234 -23\n", 105,
        "Formato do campo longitude incorreto\nValor lido: -45.1234\nLinha: -45.1234 -23\n"
        "Numero da linha: 2"},
@@ -164,11 +152,10 @@ TEST(LeitorPontosGradeTeste, LongitudeELatitude) {
       {"longitude acima", "1\n200 0\n", 105,
        "Valor de longitude maior que o permitido\nValor lido: 200\nMaximo permitido: 180\n"
        "Linha: 200 0\nNumero da linha: 2\nLinha: 200 0"},
-  };
-  verificar(casos, std::size(casos));
+  });
 }
 
-TEST(LeitorPontosGradeTeste, ArquivoAusente) {
+TEST(LeitorPontosGradeTeste, ArquivoAusenteOuQueNaoAbre) {
   PastaTemporaria pasta;
   LeitorPontosGrade leitor;
   leitor.caminho = pasta.escrever("RIO_gfs.txt", "1\n-45 -23\n");
@@ -181,12 +168,8 @@ TEST(LeitorPontosGradeTeste, ArquivoAusente) {
     EXPECT_EQ("Arquivo de configuracao nao encontrado: " + caminho, resultado.mensagem);
     EXPECT_TRUE(leitor.coordenadas.empty());
   }
-}
-
-TEST(LeitorPontosGradeTeste, ArquivoQueNaoAbreFalhaComoVazio) {
-  PastaTemporaria pasta;
-  LeitorPontosGrade leitor;
-  leitor.caminho = pasta.escrever("RIO_eta40.txt", "1\n-45 -23\n");
+  // a file that does not open reads as an empty one
+  leitor.caminho = pasta.caminho("RIO_gfs.txt");
   boost::filesystem::permissions(leitor.caminho, boost::filesystem::no_perms);
   const Resultado resultado = executarSemPermissao([&leitor] { return leitor.validar(); });
   EXPECT_EQ(196, resultado.codigo);

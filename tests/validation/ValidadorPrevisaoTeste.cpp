@@ -9,7 +9,8 @@ const std::string pontoGrade = "-47.1250 -22.5000";
 const std::string comPonto = "-47.125 -22.5 1\n-40 -20 2\n";
 const std::string semPonto = "-40 -20 2\n";
 
-// Sub-basin Rio1, run date 01/03/2021 with 3 forecast days, grid point -47.125 -22.5 for ecmwf.
+// Sub-basin Rio1, run date 01/03/2021 with 3 forecast days, grid point -47.125 -22.5 for ecmwf;
+// the grid of gfs_025 is under its stem gfs.
 Validador validadorRio1(const PastaTemporaria& pasta, bool modeloNovo,
                         std::vector<std::string> modelos = {"ecmwf"}) {
   Validador validador;
@@ -18,7 +19,9 @@ Validador validadorRio1(const PastaTemporaria& pasta, bool modeloNovo,
   validador.modelos = modelos;
   validador.dadosSubBacias["Rio1"].dataRodada = "01/03/2021";
   validador.dadosSubBacias["Rio1"].diasPrevisao = 3;
-  validador.coordenadasGrade["Rio1__ecmwf"] = {pontoGrade};
+  validador.coordenadasGrade = {{"Rio1__ecmwf", {pontoGrade}},
+                                {"Rio1__gfs", {"-40.0000 -20.0000"}},
+                                {"Rio1__gfs_025", {pontoGrade}}};
   validador.modeloNovo = modeloNovo;
   validador.ultimoResultado = {"da grade", 100};
   return validador;
@@ -35,6 +38,39 @@ const std::string inicioNovo =
 const std::string inicioAntigo =
     "Realizando validacao dos arquivos de precipitacao prevista (modelo antigo)\n";
 const std::string fimPrevisao = "Arquivos de precipitacao prevista OK\n";
+const std::string ok = "Validacao concluida com sucesso";
+
+struct CasoPrevisao {
+  const char* nome;
+  std::vector<std::pair<std::string, std::string>> arquivos;
+  int32_t status;
+  std::string relatorio;  // after the first line; <pasta> stands for the input folder
+  int32_t codigo;
+  std::string mensagem;  // of ultimoResultado, <pasta> as well
+  std::vector<std::string> modelos = {"ecmwf"};
+};
+
+// Runs the forecast step of one layout on a folder holding each row's files.
+void verificarPrevisao(const std::vector<CasoPrevisao>& casos, bool modeloNovo) {
+  for (const CasoPrevisao& caso : casos) {
+    SCOPED_TRACE(caso.nome);
+    PastaTemporaria pasta;
+    for (const auto& [nome, conteudo] : caso.arquivos) entrada(pasta, nome, conteudo);
+    Validador validador = validadorRio1(pasta, modeloNovo, caso.modelos);
+    EXPECT_EQ(caso.status, modeloNovo ? validador.validarPrecipitacaoPrevistaModeloNovo()
+                                      : validador.validarPrecipitacaoPrevistaModeloAntigo());
+    const auto naPasta = [&pasta](std::string texto) {
+      for (auto marca = texto.find("<pasta>"); marca != std::string::npos;
+           marca = texto.find("<pasta>"))
+        texto.replace(marca, 7, juntar(pasta.caminho("Arq_Entrada"), ""));
+      return texto;
+    };
+    EXPECT_EQ((modeloNovo ? inicioNovo : inicioAntigo) + naPasta(caso.relatorio),
+              validador.relatorio);
+    EXPECT_EQ(caso.codigo, validador.ultimoResultado.codigo);
+    EXPECT_EQ(naPasta(caso.mensagem), validador.ultimoResultado.mensagem);
+  }
+}
 
 }  // namespace
 
@@ -66,7 +102,7 @@ TEST(ValidadorPrevisaoTeste, RadicalDoModeloNomeiaAGrade) {
     EXPECT_EQ(std::vector<std::string>{pontoGrade},
               validador.coordenadasGrade[std::string("Rio1__") + caso.radical]);
     EXPECT_EQ(inicioGrade + "Arquivos de pontos de grade por modelo OK\n", validador.relatorio);
-    EXPECT_EQ("Validacao concluida com sucesso", validador.ultimoResultado.mensagem);
+    EXPECT_EQ(ok, validador.ultimoResultado.mensagem);
   }
 }
 
@@ -94,27 +130,19 @@ TEST(ValidadorPrevisaoTeste, GradeFalhaNaSegundaSubBacia) {
 }
 
 TEST(ValidadorPrevisaoTeste, ModeloNovoBuscaOPrimeiroDia) {
-  struct Caso {
-    const char* nome;
-    std::vector<std::pair<std::string, std::string>> arquivos;
-    int32_t status;
-    std::string relatorio;  // after the first line; <pasta> stands for the input folder
-    int32_t codigo;
-    std::string mensagem;
-  };
-  const Caso casos[] = {
+  const std::vector<CasoPrevisao> casos = {
       {"dias 2 e 3: o dia 3 nunca e lido",
        {{"ecmwf_p010321a030321.dat", comPonto}, {"ecmwf_p010321a040321.dat", "ruim"}},
        200,
        fimPrevisao,
        100,
-       "Validacao concluida com sucesso"},
+       ok},
       {"pasta no lugar do dia 1",
        {{"ecmwf_p010321a020321.dat/x", ""}, {"ecmwf_p010321a030321.dat", comPonto}},
        200,
        fimPrevisao,
        100,
-       "Validacao concluida com sucesso"},
+       ok},
       {"so o dia 4",
        {{"ecmwf_p010321a050321.dat", comPonto}},
        203,
@@ -136,32 +164,24 @@ TEST(ValidadorPrevisaoTeste, ModeloNovoBuscaOPrimeiroDia) {
        "Verificacao falhou para ecmwf_p010321a020321.dat\n"
        "Coordenada -47.1250 -22.5000 do arquivo Rio1_ecmwf nao existente",
        196,
-       "Validacao concluida com sucesso"},
+       ok},
+      {"arquivo pelo nome inteiro, grade pelo radical",
+       {{"gfs_025_p010321a020321.dat", "-40 -20 1\n"}},
+       200,
+       fimPrevisao,
+       100,
+       ok,
+       {"gfs_025"}},
+      {"ponto da grade do radical ausente",
+       {{"gfs_025_p010321a020321.dat", "-47.125 -22.5 1\n"}},
+       203,
+       "Verificacao falhou para gfs_025_p010321a020321.dat\n"
+       "Coordenada -40.0000 -20.0000 do arquivo Rio1_gfs nao existente",
+       196,
+       ok,
+       {"gfs_025"}},
   };
-  for (const Caso& caso : casos) {
-    SCOPED_TRACE(caso.nome);
-    PastaTemporaria pasta;
-    for (const auto& [nome, conteudo] : caso.arquivos) entrada(pasta, nome, conteudo);
-    Validador validador = validadorRio1(pasta, true);
-    EXPECT_EQ(caso.status, validador.validarPrecipitacaoPrevistaModeloNovo());
-    std::string relatorio = caso.relatorio;
-    const auto marca = relatorio.find("<pasta>");
-    if (marca != std::string::npos)
-      relatorio.replace(marca, 7, juntar(pasta.caminho("Arq_Entrada"), ""));
-    EXPECT_EQ(inicioNovo + relatorio, validador.relatorio);
-    EXPECT_EQ(caso.codigo, validador.ultimoResultado.codigo);
-    EXPECT_EQ(caso.mensagem, validador.ultimoResultado.mensagem);
-  }
-}
-
-TEST(ValidadorPrevisaoTeste, ModeloNovoNomeInteiroEGradePeloRadical) {
-  PastaTemporaria pasta;
-  entrada(pasta, "gfs_025_p010321a020321.dat", "-40 -20 1\n");
-  Validador validador = validadorRio1(pasta, true, {"gfs_025"});
-  validador.coordenadasGrade = {{"Rio1__gfs", {"-40.0000 -20.0000"}},
-                                {"Rio1__gfs_025", {pontoGrade}}};
-  EXPECT_EQ(200, validador.validarPrecipitacaoPrevistaModeloNovo());
-  EXPECT_EQ(inicioNovo + fimPrevisao, validador.relatorio);
+  verificarPrevisao(casos, true);
 }
 
 TEST(ValidadorPrevisaoTeste, ModeloNovoParaNoFimDoCalendario) {
@@ -174,94 +194,76 @@ TEST(ValidadorPrevisaoTeste, ModeloNovoParaNoFimDoCalendario) {
 }
 
 TEST(ValidadorPrevisaoTeste, ModeloAntigoContaEPercorreOsDias) {
-  struct Caso {
-    const char* nome;
-    std::vector<std::string> modelos;
-    std::vector<std::pair<std::string, std::string>> arquivos;
-    int32_t status;
-    std::string relatorio;  // after the first line; <pasta> stands for the input folder
-    int32_t codigo;
-  };
-  const Caso casos[] = {
+  const std::string faltaDia1 = "Arquivo <pasta>ecmwf_p010321a020321.dat nao encontrado";
+  const std::vector<CasoPrevisao> casos = {
       {"tres dias",
-       {"ecmwf"},
        {{"ecmwf_p010321a020321.dat", comPonto},
         {"ecmwf_p010321a030321.dat", comPonto},
         {"ecmwf_p010321a040321.dat", comPonto}},
        200,
        fimPrevisao,
-       100},
+       100,
+       ok},
       {"nenhum arquivo: modelo pulado",
-       {"ecmwf"},
        {{"ecmwf_p020321a030321.dat", ""}},
        200,
        fimPrevisao,
-       100},
+       100,
+       "da grade"},
       {"so o dia 2: o dia 1 falta para o leitor",
-       {"ecmwf"},
        {{"ecmwf_p010321a030321.dat", comPonto}},
        203,
-       "Verificacao falhou para <pasta>ecmwf_p010321a020321.dat\n"
-       "Arquivo <pasta>ecmwf_p010321a020321.dat nao encontrado",
-       197},
+       "Verificacao falhou para <pasta>ecmwf_p010321a020321.dat\n" + faltaDia1,
+       197,
+       faltaDia1},
       {"dias 1, 3 e 4: salto no dia 2",
-       {"ecmwf"},
        {{"ecmwf_p010321a020321.dat", comPonto},
         {"ecmwf_p010321a040321.dat", comPonto},
         {"ecmwf_p010321a050321.dat", comPonto}},
        203,
        "Salto nos arquivos de precipitacao identificado\n"
        "Faltando arquivo: ecmwf_p010321a030321.dat\n",
-       197},
+       197,
+       ok},
       {"dias 1, 4 e 5: os dias 4 e 5 ficam alem da contagem",
-       {"ecmwf"},
        {{"ecmwf_p010321a020321.dat", comPonto},
         {"ecmwf_p010321a050321.dat", "ruim"},
         {"ecmwf_p010321a060321.dat", "ruim"}},
        200,
        fimPrevisao,
-       100},
+       100,
+       ok},
       {"ponto presente no dia 1 e ausente no dia 2",
-       {"ecmwf"},
        {{"ecmwf_p010321a020321.dat", comPonto}, {"ecmwf_p010321a030321.dat", semPonto}},
        203,
        "Verificacao falhou para ecmwf_p010321a030321.dat\n"
        "Coordenada -47.1250 -22.5000 do arquivo Rio1_ecmwf nao existente",
-       196},
+       196,
+       ok},
       {"pasta com o nome de um dia nao conta",
-       {"ecmwf"},
        {{"ecmwf_p010321a020321.dat/x", ""}},
        200,
        fimPrevisao,
-       100},
+       100,
+       "da grade"},
       {"ponto do modelo casa qualquer caractere",
-       {"e.mwf"},
        {{"ecmwf_p010321a020321.dat", comPonto}},
        203,
        "Verificacao falhou para <pasta>e.mwf_p010321a020321.dat\n"
        "Arquivo <pasta>e.mwf_p010321a020321.dat nao encontrado",
-       197},
+       197,
+       "Arquivo <pasta>e.mwf_p010321a020321.dat nao encontrado",
+       {"e.mwf"}},
       {"modelo que nao e expressao regular",
-       {"ecmwf(["},
        {{"ecmwf_p010321a020321.dat", comPonto}},
        203,
        "Verificacao falhou para ecmwf([\n"
        "Nome de modelo invalido na busca dos arquivos de precipitacao prevista: ecmwf([",
-       130},
+       130,
+       "Nome de modelo invalido na busca dos arquivos de precipitacao prevista: ecmwf([",
+       {"ecmwf(["}},
   };
-  for (const Caso& caso : casos) {
-    SCOPED_TRACE(caso.nome);
-    PastaTemporaria pasta;
-    for (const auto& [nome, conteudo] : caso.arquivos) entrada(pasta, nome, conteudo);
-    Validador validador = validadorRio1(pasta, false, caso.modelos);
-    EXPECT_EQ(caso.status, validador.validarPrecipitacaoPrevistaModeloAntigo());
-    std::string relatorio = caso.relatorio;
-    for (auto marca = relatorio.find("<pasta>"); marca != std::string::npos;
-         marca = relatorio.find("<pasta>"))
-      relatorio.replace(marca, 7, juntar(pasta.caminho("Arq_Entrada"), ""));
-    EXPECT_EQ(inicioAntigo + relatorio, validador.relatorio);
-    EXPECT_EQ(caso.codigo, validador.ultimoResultado.codigo);
-  }
+  verificarPrevisao(casos, false);
 }
 
 TEST(ValidadorPrevisaoTeste, ModeloAntigoSemPastaDeEntrada) {
