@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -32,4 +33,24 @@ inline std::string campo(const std::string& nome, const std::string& achado,
                          const std::string& valor, const std::string& linha, int numero) {
   return "Valor do campo " + nome + achado + "\nValor lido: " + valor + "\nLinha: " + linha +
          "\nNumero da linha: " + std::to_string(numero);
+}
+
+// A row of a reader that hands on a list of names: the names it must hold when the row passes.
+struct CasoLista {
+  const char* nome;
+  std::string conteudo;
+  int32_t codigo;
+  std::string mensagem;
+  std::vector<std::string> nomes = {};
+};
+
+// As verificarCasos; after a passing row nomesLidos() must give the row's names.
+template <class Validar, class NomesLidos>
+void verificarListas(const std::vector<CasoLista>& casos, Validar validar, NomesLidos nomesLidos) {
+  for (const CasoLista& caso : casos) {
+    verificarCasos(std::vector<CasoLista>{caso}, validar);
+    if (caso.codigo == 100) {
+      EXPECT_EQ(caso.nomes, nomesLidos()) << caso.nome;
+    }
+  }
 }
