@@ -11,15 +11,16 @@
 
 namespace {
 
-// Key before the first '=', value up to the first apostrophe; a line without '=' is all key.
+// Key before the first '=', value up to the first apostrophe; a line without '=' is all key. A
+// NUL byte ends the line, as it ends the C string a scan of "%[^=]=%[^']" reads.
 void separarChaveValor(const std::string& linha, std::string& chave, std::string& valor) {
-  const std::string::size_type igual = linha.find('=');
-  chave = linha.substr(0, igual);
+  const std::string texto = linha.substr(0, linha.find('\0'));
+  const std::string::size_type igual = texto.find('=');
+  chave = texto.substr(0, igual);
   valor.clear();
-  // an empty key stops the split before the value, as a scan of "%[^=]=" would
+  // an empty key stops the split before the value, as the scan would
   if (igual == std::string::npos || igual == 0) return;
-  const std::string resto = linha.substr(igual + 1);
-  valor = resto.substr(0, resto.find('\''));
+  valor = valorAntesDoComentario(texto.substr(igual + 1));
 }
 
 }  // namespace
@@ -133,51 +134,41 @@ void LeitorConfiguracao::validarInteiro(Resultado& resultado, std::string chave,
                                         int restricoes) {
   if (!utilitarios.ehInteiro(valor)) {
     // any comma counts as a decimal separator here
-    if (valor.find(',') != std::string::npos) {
-      resultado = {"Utilizado separador \",\" para o campo " + chave + trechoValorLido(valor) +
-                       trechoNumeroLinha(numeroLinha),
-                   103};
-    } else {
-      resultado = {mensagemNaoNumerico(chave, valor), 103};
-    }
+    resultado = {mensagemNaoNumerico(chave, valor, valor.find(',') != std::string::npos), 103};
     return;
   }
-  const int32_t numero = boost::lexical_cast<int32_t>(valor);
-  if (numero < 0 && (restricoes & 1) != 0) {
-    resultado = {
-        "Valor de " + chave + " negativo" + trechoValorLido(valor) + trechoNumeroLinha(numeroLinha),
-        102};
-    return;
-  }
-  if (numero == 0 && (restricoes & 2) != 0) {  // this message has no value piece
-    resultado = {"Valor de " + chave + " nulo" + trechoNumeroLinha(numeroLinha), 101};
-  }
+  // this zero message has no value piece
+  validarSinal(resultado, chave, valor, restricoes, boost::lexical_cast<int32_t>(valor), false);
 }
 
 void LeitorConfiguracao::validarReal(Resultado& resultado, std::string chave, std::string valor,
                                      int restricoes) {
   if (!utilitarios.ehReal(valor)) {
-    resultado = {mensagemNaoNumerico(chave, valor), 105};
+    resultado = {mensagemNaoNumerico(chave, valor, separadorDecimal(valor)), 105};
     return;
   }
-  const double numero = boost::lexical_cast<double>(valor);
+  validarSinal(resultado, chave, valor, restricoes, boost::lexical_cast<double>(valor), true);
+}
+
+// Sign tests of a converted number: bit 0 of restricoes rejects a negative, bit 1 zero (-0 too).
+void LeitorConfiguracao::validarSinal(Resultado& resultado, const std::string& chave,
+                                      const std::string& valor, int restricoes, double numero,
+                                      bool valorNoNulo) {
   if (numero < 0 && (restricoes & 1) != 0) {
     resultado = {
         "Valor de " + chave + " negativo" + trechoValorLido(valor) + trechoNumeroLinha(numeroLinha),
         102};
-    return;
-  }
-  if (numero == 0 && (restricoes & 2) != 0) {
-    resultado = {
-        "Valor de " + chave + " nulo" + trechoValorLido(valor) + trechoNumeroLinha(numeroLinha),
-        101};
+  } else if (numero == 0 && (restricoes & 2) != 0) {
+    resultado = {"Valor de " + chave + " nulo" + (valorNoNulo ? trechoValorLido(valor) : "") +
+                     trechoNumeroLinha(numeroLinha),
+                 101};
   }
 }
 
 void LeitorConfiguracao::validarAmplitude(Resultado& resultado, const std::string& chave,
                                           const std::string& valor) {
   if (!utilitarios.ehReal(valor)) {
-    resultado = {mensagemNaoNumerico(chave, valor), 105};
+    resultado = {mensagemNaoNumerico(chave, valor, separadorDecimal(valor)), 105};
     return;
   }
   const double numero = boost::lexical_cast<double>(valor);
@@ -189,15 +180,16 @@ void LeitorConfiguracao::validarAmplitude(Resultado& resultado, const std::strin
   }
 }
 
-// A real that is not numeric: the separator message only for a comma between two integers.
-std::string LeitorConfiguracao::mensagemNaoNumerico(const std::string& chave,
-                                                    const std::string& valor) {
+// A comma between two integers: a real written with a decimal comma.
+bool LeitorConfiguracao::separadorDecimal(const std::string& valor) {
   const std::string::size_type virgula = valor.find(',');
-  if (virgula != std::string::npos && utilitarios.ehInteiro(valor.substr(0, virgula)) &&
-      utilitarios.ehInteiro(valor.substr(virgula + 1))) {
-    return "Utilizado separador \",\" para o campo " + chave + trechoValorLido(valor) +
-           trechoNumeroLinha(numeroLinha);
-  }
-  return "Valor de " + chave + " nao numerico" + trechoValorLido(valor) +
-         trechoNumeroLinha(numeroLinha);
+  return virgula != std::string::npos && utilitarios.ehInteiro(valor.substr(0, virgula)) &&
+         utilitarios.ehInteiro(valor.substr(virgula + 1));
+}
+
+std::string LeitorConfiguracao::mensagemNaoNumerico(const std::string& chave,
+                                                    const std::string& valor, bool separador) {
+  const std::string achado = separador ? "Utilizado separador \",\" para o campo " + chave
+                                       : "Valor de " + chave + " nao numerico";
+  return achado + trechoValorLido(valor) + trechoNumeroLinha(numeroLinha);
 }

@@ -27,7 +27,11 @@ class LeitorConfiguracao {
   void ajustarValoresPadrao(bool limpar);
   void lerLinhas(std::istream& arquivo, Resultado& resultado);
   void validarAmplitude(Resultado& resultado, const std::string& chave, const std::string& valor);
-  std::string mensagemNaoNumerico(const std::string& chave, const std::string& valor);
+  void validarSinal(Resultado& resultado, const std::string& chave, const std::string& valor,
+                    int restricoes, double numero, bool valorNoNulo);
+  bool separadorDecimal(const std::string& valor);
+  std::string mensagemNaoNumerico(const std::string& chave, const std::string& valor,
+                                  bool separador);
 
   std::vector<std::string> valoresObjetivo;
   std::vector<std::string> valoresLigaDesliga;

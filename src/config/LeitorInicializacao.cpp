@@ -86,7 +86,7 @@ bool LeitorInicializacao::lerProximoCampo(std::ifstream& arquivo, Resultado& res
 void LeitorInicializacao::validarData(Resultado& resultado, std::string valor) {
   if (!boost::regex_match(valor, regexData)) {
     resultado = {"Data em formato invalido. Formato esperado: dd/mm/aaaa" + trechoValorLido(valor) +
-                     trechosLinha(),
+                     trechoLinha(linha) + trechoNumeroLinha(indiceCampo),
                  105};
     return;
   }
@@ -97,7 +97,9 @@ void LeitorInicializacao::validarData(Resultado& resultado, std::string valor) {
                                       static_cast<unsigned short>(std::stoi(valor.substr(0, 2))));
     static_cast<void>(data);
   } catch (const std::out_of_range&) {
-    resultado = {"Data invalida ou nao existente" + trechoValorLido(valor) + trechosLinha(), 105};
+    resultado = {"Data invalida ou nao existente" + trechoValorLido(valor) + trechoLinha(linha) +
+                     trechoNumeroLinha(indiceCampo),
+                 105};
   }
 }
 
@@ -109,8 +111,7 @@ void LeitorInicializacao::validarInteiro(Resultado& resultado, std::string valor
     return;
   }
   if (!utilitarios.ehInteiro(valor) || !boost::regex_match(valor, regexInteiro)) {
-    resultado = {
-        "Valor do campo " + nome + " nao numerico" + trechoValorLido(valor) + trechosLinha(), 105};
+    resultado = {textoCampo(nome, " nao numerico", valor, linha, indiceCampo), 105};
     return;
   }
   validarRestricoes(resultado, valor, nome, restricoes, boost::lexical_cast<int32_t>(valor));
@@ -119,8 +120,7 @@ void LeitorInicializacao::validarInteiro(Resultado& resultado, std::string valor
 void LeitorInicializacao::validarReal(Resultado& resultado, std::string valor, std::string nome,
                                       int restricoes) {
   if (!utilitarios.ehReal(valor) || !boost::regex_match(valor, regexDecimal)) {
-    resultado = {
-        "Valor do campo " + nome + " nao numerico" + trechoValorLido(valor) + trechosLinha(), 105};
+    resultado = {textoCampo(nome, " nao numerico", valor, linha, indiceCampo), 105};
     return;
   }
   validarRestricoes(resultado, valor, nome, restricoes, boost::lexical_cast<double>(valor));
@@ -131,18 +131,11 @@ void LeitorInicializacao::validarRestricoes(Resultado& resultado, const std::str
                                             const std::string& nome, int restricoes,
                                             double numero) {
   if ((restricoes & 1) != 0 && numero < 0) {
-    resultado = {"Valor do campo " + nome + " negativo" + trechoValorLido(valor) + trechosLinha(),
-                 105};
-    return;
-  }
-  if ((restricoes & 2) != 0 && numero == 0) {
-    resultado = {"Valor do campo " + nome + " nulo" + trechoValorLido(valor) + trechosLinha(), 105};
+    resultado = {textoCampo(nome, " negativo", valor, linha, indiceCampo), 105};
+  } else if ((restricoes & 2) != 0 && numero == 0) {
+    resultado = {textoCampo(nome, " nulo", valor, linha, indiceCampo), 105};
   }
 }
 
 // Name of the line just read.
 std::string LeitorInicializacao::nomeCampoAtual() const { return nomesCampos[indiceCampo - 1]; }
-
-std::string LeitorInicializacao::trechosLinha() const {
-  return trechoLinha(linha) + trechoNumeroLinha(indiceCampo);
-}

@@ -31,7 +31,6 @@ class LeitorInicializacao {
   void validarRestricoes(Resultado& resultado, const std::string& valor, const std::string& nome,
                          int restricoes, double numero);
   std::string nomeCampoAtual() const;
-  std::string trechosLinha() const;
 
   Utilitarios utilitarios;
   int32_t indiceCampo = 0;

@@ -21,8 +21,6 @@ class LeitorModelosPrecipitacao {
   std::vector<std::string> modelos;
 
  private:
-  void lerLinhas(Resultado& resultado);
-
   boost::regex regexInteiro;
   int32_t numeroLinha = 1;
   std::string linha;

@@ -215,20 +215,10 @@ void LeitorParametros::validarReal(Resultado& resultado, std::string valor, std:
   // nan and inf are not numbers a parameter can hold
   double numero = 0;
   if (!utilitarios.ehReal(valor) || !std::isfinite(numero = boost::lexical_cast<double>(valor))) {
-    resultado = {"Valor do campo " + nome + " nao numerico" + trechoValorLido(valor) +
-                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
-                 105};
-    return;
-  }
-  if ((restricoes & 1) != 0 && numero < 0) {
-    resultado = {"Valor do campo " + nome + " negativo" + trechoValorLido(valor) +
-                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
-                 105};
-    return;
-  }
-  if ((restricoes & 2) != 0 && numero == 0) {
-    resultado = {"Valor do campo " + nome + " nulo" + trechoValorLido(valor) + trechoLinha(linha) +
-                     trechoNumeroLinha(numeroLinha),
-                 105};
+    resultado = {textoCampo(nome, " nao numerico", valor, linha, numeroLinha), 105};
+  } else if ((restricoes & 1) != 0 && numero < 0) {
+    resultado = {textoCampo(nome, " negativo", valor, linha, numeroLinha), 105};
+  } else if ((restricoes & 2) != 0 && numero == 0) {
+    resultado = {textoCampo(nome, " nulo", valor, linha, numeroLinha), 105};
   }
 }

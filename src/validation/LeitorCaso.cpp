@@ -1,8 +1,5 @@
 #include "validation/LeitorCaso.h"
 
-#include <algorithm>
-#include <fstream>
-
 #include <boost/algorithm/string/trim.hpp>
 #include <boost/lexical_cast.hpp>
 
@@ -20,37 +17,15 @@ Resultado LeitorCaso::validar() {
   if (!utilitarios.arquivoExiste(caminho)) {
     return {"Arquivo caso.txt nao encontrado em: " + caminho, 197};
   }
-  lerLinhas(resultado);
-  if (resultado.codigo != 100 && resultado.codigo != 198) return resultado;
-
-  const int32_t linhasDados = numeroLinha - 2;
-  if (linhasDados != quantidadeSubBacias) {
-    return {
-        "Quantidade de dados no arquivo diferente da quantidade de sub-bacias lidas\n"
-        "Valor informado: " +
-            textoInteiro(quantidadeSubBacias) +
-            "\nQuantidade de dados do arquivo: " + textoInteiro(linhasDados),
-        196};
-  }
-  std::sort(subBacias.begin(), subBacias.end());
-  const auto duplicado = std::adjacent_find(subBacias.begin(), subBacias.end());
-  if (duplicado != subBacias.end()) return {"Nome de sub-bacia duplicado: " + *duplicado, 196};
+  validarListaNomes(caminho,
+                    {"Arquivo de caso corrompido: " + caminho, "sub-bacias lidas",
+                     "Nome de sub-bacia duplicado: "},
+                    resultado, numeroLinha, linha, subBacias,
+                    [this](Resultado& resultadoLinha, std::string& valor) {
+                      validarQuantidadeSubBacias(resultadoLinha, valor);
+                      return quantidadeSubBacias;
+                    });
   return resultado;
-}
-
-// Line 1 and the names; a read error leaves 198 and lets the count check run on what was read.
-void LeitorCaso::lerLinhas(Resultado& resultado) {
-  std::ifstream arquivo;
-  try {
-    arquivo.exceptions(std::ios::badbit);
-    arquivo.open(caminho);
-    lerListaNomes(arquivo, resultado, numeroLinha, linha, subBacias,
-                  [this](Resultado& resultadoLinha, std::string& valor) {
-                    validarQuantidadeSubBacias(resultadoLinha, valor);
-                  });
-  } catch (const std::ios_base::failure&) {
-    resultado = {"Arquivo de caso corrompido: " + caminho, 198};
-  }
 }
 
 void LeitorCaso::validarQuantidadeSubBacias(Resultado& resultado, std::string& valor) {

@@ -20,8 +20,6 @@ class LeitorCaso {
   std::vector<std::string> subBacias;
 
  private:
-  void lerLinhas(Resultado& resultado);
-
   int32_t numeroLinha = 1;
   int32_t quantidadeSubBacias = 0;
   std::string linha;

@@ -2,16 +2,25 @@
 
 #include <cstdint>
 #include <functional>
-#include <istream>
 #include <string>
 #include <vector>
 
 #include "validation/Resultado.h"
 
-// Reads a list file: line 1 holds a count, checked by validarQuantidade on the text before its
-// comment; each later line a name, the trimmed text before its comment, appended to nomes. Blank
-// lines may end the file only and take no number, so numeroLinha ends two past the last name
-// counted. An unopened stream reads as an empty file. Stream errors are the caller's.
-void lerListaNomes(std::istream& arquivo, Resultado& resultado, int32_t& numeroLinha,
-                   std::string& linha, std::vector<std::string>& nomes,
-                   const std::function<void(Resultado&, std::string&)>& validarQuantidade);
+// The texts that set one list file apart.
+struct TextosListaNomes {
+  std::string corrompido;  // whole message of a read error
+  std::string lidos;       // what the count message says was read: "sub-bacias lidas"
+  std::string duplicado;   // start of the duplicate message; the name follows
+};
+
+// Reads a list file that exists: line 1 holds a count, checked by validarQuantidade on the text
+// before its comment, which hands the count back; each later line a name, the trimmed text before
+// its comment, appended to nomes. Blank lines may end the file only and take no number, so
+// numeroLinha ends two past the last name. A file that does not open reads as an empty one; a
+// read error leaves 198 and the checks after the read still run. Then the number of names must
+// equal the count and the names, sorted in place, must hold no duplicate.
+void validarListaNomes(const std::string& caminho, const TextosListaNomes& textos,
+                       Resultado& resultado, int32_t& numeroLinha, std::string& linha,
+                       std::vector<std::string>& nomes,
+                       const std::function<int32_t(Resultado&, std::string&)>& validarQuantidade);

@@ -58,3 +58,9 @@ std::vector<std::string> camposVarredura(const std::string& linha, size_t palavr
   }
   return campos;
 }
+
+std::string textoCampo(const std::string& nome, const std::string& achado, const std::string& valor,
+                       const std::string& linha, int64_t numeroLinha) {
+  return "Valor do campo " + nome + achado + trechoValorLido(valor) + trechoLinha(linha) +
+         trechoNumeroLinha(numeroLinha);
+}

@@ -36,3 +36,8 @@ std::string textoDadosIncompletos(const std::string& faltando, int64_t diasAntes
 // non-blanks, then the rest of the line after the blanks that follow them. A field the line does
 // not reach is empty; the scan stops at a NUL byte, like the C string it mirrors.
 std::vector<std::string> camposVarredura(const std::string& linha, size_t palavras);
+
+// A field finding with every piece: "Valor do campo " + nome + achado (" nao numerico",
+// " negativo", ...), then the value, the line and the line number.
+std::string textoCampo(const std::string& nome, const std::string& achado, const std::string& valor,
+                       const std::string& linha, int64_t numeroLinha);

@@ -14,6 +14,7 @@
 namespace {
 
 using Caso = CasoLeitor;
+using namespace std::string_literals;
 
 const std::string completo =
     "amplitude = 0.5\nalvo = -2\niteracoes = 10000\nparticulas = 6\npulso = 0.1\nconstA = 0.1\n"
@@ -108,6 +109,7 @@ TEST(LeitorConfiguracaoTeste, SeparacaoDaLinha) {
       {"duas linhas vazias antes", "\n\nobjetivo = MAPA\n", 105,
        "Valor invalido para objetivo\nValor lido: mapa\nValores permitidos: mape cef somacoef dm\n"
        "Numero da linha: 3"},
+      {"byte nulo encerra a linha", "pesos = on\0x\n"s + completo, 100, "Validacao zel.conf OK"},
       {"tabulacao aparada na chave e no valor", "\tpesos\t=\ton\t\n" + completo, 100,
        "Validacao zel.conf OK"},
       {"primeira falha encerra: sem aviso", "semente = 0\npesos = x\n", 101,
@@ -163,20 +165,14 @@ TEST(LeitorConfiguracaoTeste, Reais) {
 }
 
 TEST(LeitorConfiguracaoTeste, Amplitude) {
-  const std::string fora = " fora do intervalo permitido\nValor lido: ";
+  const auto fora = [](const std::string& valor) {
+    return "Valor de amplitude fora do intervalo permitido\nValor lido: " + valor +
+           "\nInteravalo permitido: 0 < amplitude < 1\nNumero da linha: 1";
+  };
   const Caso casos[] = {
-      {"zero", "amplitude = 0\n", 105,
-       "Valor de amplitude" + fora +
-           "0\nInteravalo permitido: 0 < amplitude < 1\n"
-           "Numero da linha: 1"},
-      {"um", "amplitude = 1\n", 105,
-       "Valor de amplitude" + fora +
-           "1\nInteravalo permitido: 0 < amplitude < 1\n"
-           "Numero da linha: 1"},
-      {"infinito", "amplitude = INF\n", 105,
-       "Valor de amplitude" + fora +
-           "inf\nInteravalo permitido: 0 < amplitude < 1\n"
-           "Numero da linha: 1"},
+      {"zero", "amplitude = 0\n", 105, fora("0")},
+      {"um", "amplitude = 1\n", 105, fora("1")},
+      {"infinito", "amplitude = INF\n", 105, fora("inf")},
       {"0.999 passa", "amplitude = 0.999\n" + completo, 100, "Validacao zel.conf OK"},
       {"nan passa", "amplitude = nan\n" + completo, 100, "Validacao zel.conf OK"},
       {"texto", "amplitude = abc\n", 105,

@@ -1,11 +1,14 @@
 #include "config/LeitorInicializacao.h"
 
+#include <sys/stat.h>
+
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "apoio/Arquivos.h"
 #include "apoio/CasosLeitor.h"
+#include "apoio/SemPermissao.h"
 
 namespace {
 
@@ -149,4 +152,11 @@ TEST(LeitorInicializacaoTeste, SaidasENovaValidacao) {
   EXPECT_EQ("Nao foi possivel abrir o arquivo " + pasta.caminho("D.txt"), ausente.mensagem);
   leitor.caminho = pasta.caminho();
   EXPECT_EQ(197, leitor.validar().codigo);
+
+  // a file that cannot be opened reads as an empty one
+  leitor.caminho = pasta.escrever("E.txt", valido);
+  chmod(leitor.caminho.c_str(), 0);
+  const Resultado ilegivel = executarSemPermissao([&leitor] { return leitor.validar(); });
+  EXPECT_EQ(196, ilegivel.codigo);
+  EXPECT_EQ("Arquivo vazio", ilegivel.mensagem);
 }

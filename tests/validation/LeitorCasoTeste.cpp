@@ -1,92 +1,87 @@
 #include "validation/LeitorCaso.h"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include "apoio/Arquivos.h"
+#include "apoio/CasosLeitor.h"
+#include "apoio/SemPermissao.h"
 
 namespace {
 
-struct Caso {
-  const char* nome;
-  std::string conteudo;
-  int32_t codigo;
-  std::string mensagem;
-  std::vector<std::string> subBacias = {};
-};
+using namespace std::string_literals;
 
-void verificar(const Caso casos[], size_t quantidade) {
+// One reader for every file, as the driver uses it.
+void verificar(const std::vector<CasoLeitorLista>& casos) {
   PastaTemporaria pasta;
-  LeitorCaso leitor;  // one reader for every file, as the driver uses it
-  for (size_t i = 0; i < quantidade; ++i) {
-    const Caso& caso = casos[i];
-    SCOPED_TRACE(caso.nome);
-    leitor.caminho = pasta.escrever("caso.txt", caso.conteudo);
-    const Resultado resultado = leitor.validar();
-    EXPECT_EQ(caso.codigo, resultado.codigo);
-    EXPECT_EQ(caso.mensagem, resultado.mensagem);
-    if (caso.codigo == 100) {
-      EXPECT_EQ(caso.subBacias, leitor.subBacias);
-    }
-  }
+  LeitorCaso leitor;
+  verificarCasos(
+      casos,
+      [&](const std::string& conteudo) {
+        leitor.caminho = pasta.escrever("caso.txt", conteudo);
+        return leitor.validar();
+      },
+      [&] { return leitor.subBacias; });
 }
 
 const std::string ok = "Validacao caso.txt OK";
 
+std::string diferenca(int informado, int lidos) {
+  return "Quantidade de dados no arquivo diferente da quantidade de sub-bacias lidas\n"
+         "Valor informado: " +
+         std::to_string(informado) + "\nQuantidade de dados do arquivo: " + std::to_string(lidos);
+}
+
 }  // namespace
 
 TEST(LeitorCasoTeste, QuantidadeNaPrimeiraLinha) {
-  const Caso casos[] = {
+  const auto naoNumerico = [](const std::string& valor, const std::string& linha) {
+    return "Valor do campo quantidade de sub-bacias nao numerico\nValor lido: " + valor +
+           "\nLinha: " + linha + "\nNumero da linha: 1";
+  };
+  const auto negativo = [](const std::string& valor) {
+    return "Valor do campo quantidade de sub-bacias negativo ou nulo\nValor lido: " + valor +
+           "\nNumero da linha: 1";
+  };
+  verificar({
       {"ordenadas, nao na ordem do arquivo", "2\nB1\nA1\n", 100, ok, {"A1", "B1"}},
       {"comentario depois do valor", "3 ' tres\nC\nB\nA\n", 100, ok, {"A", "B", "C"}},
-      {"sinal de mais", "+3\nA\n", 105,
-       "Valor do campo quantidade de sub-bacias nao numerico\nValor lido: +3\nLinha: +3\n"
-       "Numero da linha: 1"},
-      {"negativo: sem o trecho da linha", "-3\nA\n", 105,
-       "Valor do campo quantidade de sub-bacias negativo ou nulo\nValor lido: -3\n"
-       "Numero da linha: 1"},
-      {"zero", "0\n", 105,
-       "Valor do campo quantidade de sub-bacias negativo ou nulo\nValor lido: 0\nNumero da linha: 1"},
-      {"menos zero", "-0 'x\n", 105,
-       "Valor do campo quantidade de sub-bacias negativo ou nulo\nValor lido: -0\n"
-       "Numero da linha: 1"},
-      {"onze digitos", "12345678901\n", 105,
-       "Valor do campo quantidade de sub-bacias nao numerico\nValor lido: 12345678901\n"
-       "Linha: 12345678901\nNumero da linha: 1"},
-      {"apostrofo no inicio", "'so comentario\n", 105,
-       "Valor do campo quantidade de sub-bacias nao numerico\nValor lido: \n"
-       "Linha: 'so comentario\nNumero da linha: 1"},
+      {"sinal de mais", "+3\nA\n", 105, naoNumerico("+3", "+3")},
+      {"negativo: sem o trecho da linha", "-3\nA\n", 105, negativo("-3")},
+      {"zero", "0\n", 105, negativo("0")},
+      {"menos zero", "-0 'x\n", 105, negativo("-0")},
+      {"maior inteiro", "2147483647\n", 196, diferenca(2147483647, 0)},
+      {"alem do inteiro", "2147483648\n", 105, naoNumerico("2147483648", "2147483648")},
+      {"onze digitos", "12345678901\n", 105, naoNumerico("12345678901", "12345678901")},
+      {"apostrofo no inicio", "'so comentario\n", 105, naoNumerico("", "'so comentario")},
+      {"byte nulo encerra o campo", "1\0x\nA\n"s, 100, ok, {"A"}},
       {"arquivo vazio", "", 196, "Primeira linha em branco"},
       {"primeira linha em branco", "\n2\nA\nB\n", 196, "Primeira linha em branco"},
-      {"tabulacao na primeira", "\t2\n", 105, "Tabulacao encontrada na linha: \t2\nNumero da linha: 1"},
-  };
-  verificar(casos, std::size(casos));
+      {"tabulacao na primeira", "\t2\n", 105,
+       "Tabulacao encontrada na linha: \t2\nNumero da linha: 1"},
+  });
 }
 
 TEST(LeitorCasoTeste, NomesEContagem) {
   const std::string longo(5000, 'N');
-  const Caso casos[] = {
+  verificar({
       {"nome com comentario", "1\nBACIA1 ' primeira\n", 100, ok, {"BACIA1"}},
       {"nome vazio conta", "2\n'sem nome\nA\n", 100, ok, {"", "A"}},
       {"linhas em branco no fim", "2\nA\nB\n\n\n", 100, ok, {"A", "B"}},
       {"retorno de carro", "2\r\nA\r\nB\r\n", 100, ok, {"A", "B"}},
       {"nome longo", "1\n" + longo + "\n", 100, ok, {longo}},
+      {"nome ate o byte nulo", "2\nA\0B\nA\0C\n"s, 196, "Nome de sub-bacia duplicado: A"},
       {"prefixo ordena antes", "2\nAB\nA\n", 100, ok, {"A", "AB"}},
-      {"mais linhas que a quantidade", "2\nA\nB\nC\n", 196,
-       "Quantidade de dados no arquivo diferente da quantidade de sub-bacias lidas\n"
-       "Valor informado: 2\nQuantidade de dados do arquivo: 3"},
-      {"menos linhas", "3\nA\n", 196,
-       "Quantidade de dados no arquivo diferente da quantidade de sub-bacias lidas\n"
-       "Valor informado: 3\nQuantidade de dados do arquivo: 1"},
+      {"mais linhas que a quantidade", "2\nA\nB\nC\n", 196, diferenca(2, 3)},
+      {"menos linhas", "3\nA\n", 196, diferenca(3, 1)},
       {"linha em branco no meio: numero da primeira em branco", "3\nA\nB\n\n\nC\n", 196,
        "Linha em branco encontrada no arquivo\nNumero da linha: 4"},
       {"espaco no inicio de um nome", "2\nA\n B\n", 105,
        "Espaco em branco encontrado no inicio da linha\nLinha:  B\nNumero da linha: 3"},
       {"duplicado", "3\nB\nA\nB\n", 196, "Nome de sub-bacia duplicado: B"},
-      {"duplicado com contagem errada: a contagem vem antes", "2\nB\nB\nC\n", 196,
-       "Quantidade de dados no arquivo diferente da quantidade de sub-bacias lidas\n"
-       "Valor informado: 2\nQuantidade de dados do arquivo: 3"},
-  };
-  verificar(casos, std::size(casos));
+      {"duplicado com contagem errada: a contagem vem antes", "2\nB\nB\nC\n", 196, diferenca(2, 3)},
+  });
 }
 
 TEST(LeitorCasoTeste, ArquivoAusenteOuIlegivel) {
@@ -101,4 +96,11 @@ TEST(LeitorCasoTeste, ArquivoAusenteOuIlegivel) {
   leitor.caminho = pasta.caminho("pasta");
   pasta.escrever("pasta/x", "");
   EXPECT_EQ(197, leitor.validar().codigo);
+
+  // a file that cannot be opened reads as an empty one
+  leitor.caminho = pasta.escrever("caso.txt", "1\nA\n");
+  chmod(leitor.caminho.c_str(), 0);
+  resultado = executarSemPermissao([&leitor] { return leitor.validar(); });
+  EXPECT_EQ(196, resultado.codigo);
+  EXPECT_EQ("Primeira linha em branco", resultado.mensagem);
 }
