@@ -142,10 +142,10 @@ TEST(LeitorPostosTeste, Pesos) {
       {"virgula", linhaPeso("0,5"), 105, naoNumericoKe("0,5")},
       {"texto depois", "1\nP1 1.0 x\n", 105,
        "Valor do campo ke nao numerico\nValor lido: 1.0 x\nLinha: P1 1.0 x\nNumero da linha: 2"},
-      {"nan", linhaPeso("nan"), 105, naoNumericoKe("nan")},
-      {"NaN", linhaPeso("NaN"), 105, naoNumericoKe("NaN")},
-      {"inf", linhaPeso("inf"), 105, naoNumericoKe("inf")},
-      {"-Infinity", linhaPeso("-Infinity"), 105, naoNumericoKe("-Infinity")},
+      {"nan", linhaPeso("nan"), 105, faixa("nan")},
+      {"NaN", linhaPeso("NaN"), 105, faixa("NaN")},
+      {"inf", linhaPeso("inf"), 105, faixa("inf")},
+      {"-Infinity", linhaPeso("-Infinity"), 105, faixa("-Infinity")},
   });
 }
 
