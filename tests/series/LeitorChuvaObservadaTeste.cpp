@@ -28,6 +28,11 @@ void verificar(const std::vector<CasoLeitor>& casos, const Janela& janela) {
   });
 }
 
+// Rows with inputs of their own.
+void verificar(const std::vector<std::pair<CasoLeitor, Janela>>& casos) {
+  for (const auto& [caso, janela] : casos) verificar({caso}, janela);
+}
+
 // Only the run date 15/01/2021 is needed.
 const Janela soRodada{"15/01/2021", 1, 0};
 // The run date 15/01/2021 and the four days before it.
@@ -184,26 +189,23 @@ TEST(LeitorChuvaObservadaTeste, JanelaDaRodada) {
           {"comeca depois da rodada", dias("16/01/2021", 5), 196, aquecimentoAusente},
       },
       cincoDias);
-  verificar({{"kts e dias somando 1: so a rodada", dias("15/01/2021", 1), 100, ok}},
-            {"15/01/2021", 1, 0});
-  verificar({{"soma negativa: so a rodada", dias("15/01/2021", 1), 100, ok}},
-            {"15/01/2021", -5, 2});
-  verificar({{"rodada com um digito", dias("05/01/2021", 1), 100, ok}}, {"5/1/2021", 1, 0});
-}
-
-TEST(LeitorChuvaObservadaTeste, JanelaForaDoCalendario) {
-  verificar({{"quatro dias antes de 03/01/1400", dias("01/01/1400", 3), 196,
-              "Conjunto de dados incompletos\nFaltando datas anteriores a 01/01/1400 "
-              "(inicializacao - 4)"}},
-            {"03/01/1400", 3, 2});
-  // the day count passes 32 bits
-  verificar({{"contagens maximas", dias("15/01/2021", 1), 196,
-              "Conjunto de dados incompletos\nFaltando datas anteriores a 01/01/1400 "
-              "(inicializacao - 4294967293)"}},
-            {"15/01/2021", 2147483647, 2147483647});
-  verificar({{"rodada que nao e data", dias("15/01/2021", 1), 196,
-              "Data de aquecimento do modelo ausente: 31/02/2021"}},
-            {"31/02/2021", 1, 0});
+  const std::string antesDe1400 =
+      "Conjunto de dados incompletos\nFaltando datas anteriores a 01/01/1400";
+  verificar(std::vector<std::pair<CasoLeitor, Janela>>{
+      {{"kts e dias somando 1: so a rodada", dias("15/01/2021", 1), 100, ok}, soRodada},
+      {{"soma negativa: so a rodada", dias("15/01/2021", 1), 100, ok}, {"15/01/2021", -5, 2}},
+      {{"rodada com um digito", dias("05/01/2021", 1), 100, ok}, {"5/1/2021", 1, 0}},
+      {{"quatro dias antes de 03/01/1400", dias("01/01/1400", 3), 196,
+        antesDe1400 + " (inicializacao - 4)"},
+       {"03/01/1400", 3, 2}},
+      // the day count passes 32 bits
+      {{"contagens maximas", dias("15/01/2021", 1), 196,
+        antesDe1400 + " (inicializacao - 4294967293)"},
+       {"15/01/2021", 2147483647, 2147483647}},
+      {{"rodada que nao e data", dias("15/01/2021", 1), 196,
+        "Data de aquecimento do modelo ausente: 31/02/2021"},
+       {"31/02/2021", 1, 0}},
+  });
 }
 
 TEST(LeitorChuvaObservadaTeste, ArquivoAusenteIlegivelOuCorrompido) {

@@ -245,40 +245,29 @@ TEST(LeitorVazaoVerificadaTeste, EntradasEArquivo) {
   const std::string ilegivel = pasta.escrever("B.txt", valido);
   const std::string a = pasta.escrever("A.txt", valido);
   LeitorVazaoVerificada leitor;
-  leitor.numeroKts = 3;
-  leitor.diaInicializacao = 2;
-  // each row with its inputs: run date (none when empty), initialisation days and kts
-  const struct {
-    CasoLeitor caso;
-    std::string dataRodada;
-    int32_t diaInicializacao;
-    int32_t numeroKts;
-  } casos[] = {
-      {{"sem data da rodada", a, 105, naoConfigurados}, "", 2, 3},
-      {{"valido", a, 100, ok}, "15/01/2021", 2, 3},
+  // each row with its inputs; an empty run date leaves the reader without one
+  const std::pair<CasoLeitor, Janela> casos[] = {
+      {{"sem data da rodada", a, 105, naoConfigurados}, {"", 3, 2}},
+      {{"valido", a, 100, ok}, doisDias},
       {{"outra rodada", a, 196,
         "Conjunto de dados incompletos\nFaltando a data 2021-01-15 (inicializacao - 1)"},
-       "16/01/2021",
-       2,
-       3},
+       {"16/01/2021", 3, 2}},
       // the count of initialisation days is tested before the file
-      {{"sem dias de inicializacao", ausente, 105, naoConfigurados}, "15/01/2021", 0, 3},
-      {{"ausente", ausente, 197, "Arquivo " + ausente + " nao encontrado"}, "15/01/2021", 2, 3},
+      {{"sem dias de inicializacao", ausente, 105, naoConfigurados}, {"15/01/2021", 3, 0}},
+      {{"ausente", ausente, 197, "Arquivo " + ausente + " nao encontrado"}, doisDias},
       // a run date that is no date does not raise
-      {{"rodada que nao e data", a, 105, naoConfigurados}, "31/02/2021", 2, 3},
-      {{"rodada curta", a, 105, naoConfigurados}, "1/1", 2, 3},
+      {{"rodada que nao e data", a, 105, naoConfigurados}, {"31/02/2021", 3, 2}},
+      {{"rodada curta", a, 105, naoConfigurados}, {"1/1", 3, 2}},
       // with no date required, an unreadable file would pass as an empty one
-      {{"ilegivel", ilegivel, 197, "Arquivo " + ilegivel + " nao encontrado"}, "15/01/2021", 2, 1},
+      {{"ilegivel", ilegivel, 197, "Arquivo " + ilegivel + " nao encontrado"}, semJanela},
       {{"erro de leitura", "/proc/self/mem", 3,
         "Arquivo de configuracao corrompido: /proc/self/mem"},
-       "15/01/2021",
-       2,
-       1},
+       semJanela},
   };
-  for (const auto& linha : casos) {
-    if (!linha.dataRodada.empty()) leitor.definirDataInicializacao(linha.dataRodada);
-    leitor.diaInicializacao = linha.diaInicializacao;
-    leitor.numeroKts = linha.numeroKts;
-    verificarArquivos(std::vector<CasoLeitor>{linha.caso}, leitor, ilegivel);
+  for (const auto& [caso, janela] : casos) {
+    if (!janela.dataRodada.empty()) leitor.definirDataInicializacao(janela.dataRodada);
+    leitor.numeroKts = janela.numeroKts;
+    leitor.diaInicializacao = janela.diaInicializacao;
+    verificarArquivos(std::vector<CasoLeitor>{caso}, leitor, ilegivel);
   }
 }
