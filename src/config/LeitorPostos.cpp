@@ -1,13 +1,13 @@
 #include "config/LeitorPostos.h"
 
 #include <algorithm>
-#include <cmath>
 #include <fstream>
 
 #include <boost/algorithm/string/trim.hpp>
 #include <boost/lexical_cast.hpp>
 
 #include "platform/Plataforma.h"
+#include "series/LeituraDatas.h"
 #include "validation/Mensagens.h"
 #include "validation/VerificadorLinhas.h"
 
@@ -44,52 +44,38 @@ Resultado LeitorPostos::validar() {
   somaKe = 0.0;
   identificadores.clear();
   linha.clear();
-  if (!utilitarios.arquivoExiste(caminho)) {
-    return {"Arquivo de configuracao nao encontrado: " + caminho, 197};
-  }
   lerLinhas(resultado);
   if (resultado.codigo != 100 && resultado.codigo != 3) return resultado;
   validarFinal(resultado);
   return resultado;
 }
 
-// Line 1 and the gauge lines; a read error leaves 3 and lets the end checks run on what was read.
+// Line 1 and the gauge lines (197 for a file missing or unreadable); a read error leaves 3 and
+// lets the end checks run on what was read.
 void LeitorPostos::lerLinhas(Resultado& resultado) {
-  VerificadorLinhas verificador;
-  std::ifstream arquivo(caminho);
-  if (!arquivo.is_open()) {  // there, but unreadable: never valid
+  std::ifstream arquivo;
+  if (!abrirArquivo(utilitarios, caminho, arquivo)) {
     resultado = {"Arquivo de configuracao nao encontrado: " + caminho, 197};
     return;
   }
   try {
-    arquivo.exceptions(std::ios::badbit);
     if (!plataforma::lerLinha(arquivo, linha)) linha.clear();
-    verificador.verificarLinha(resultado, linha, "inicio", numeroLinha, false);
+    VerificadorLinhas().verificarLinha(resultado, linha, "inicio", numeroLinha, false);
     if (resultado.codigo != 100) return;
     validarQuantidadePostos(resultado, linha);
     if (resultado.codigo != 100) return;
     ++numeroLinha;
 
-    std::string linhaAnterior = "inicio";
     std::string identificador;
     std::string ke;
-    while (plataforma::lerLinha(arquivo, linha)) {
-      verificador.verificarLinha(resultado, linha, linhaAnterior, numeroLinha, linha.empty());
-      if (resultado.codigo != 100) return;
-      // a blank line takes no number; only blank lines may follow it
-      if (linha.empty()) {
-        linhaAnterior.clear();
-        continue;
-      }
+    const auto validarLinha = [&](const std::string&) {
       cortarLinhaPosto(linha, identificador, ke);
       validarIdentificador(resultado, identificador);
       if (resultado.codigo != 100) return;
       identificadores.push_back(identificador);
       validarKe(resultado, ke);
-      if (resultado.codigo != 100) return;
-      linhaAnterior = linha;
-      ++numeroLinha;
-    }
+    };
+    lerLinhasDeDados(arquivo, resultado, linha, "inicio", numeroLinha, validarLinha);
   } catch (const std::ios_base::failure&) {
     resultado = {"Arquivo de configuracao corrompido: " + caminho, 3};
   }
@@ -154,15 +140,14 @@ void LeitorPostos::validarIdentificador(Resultado& resultado, std::string identi
 
 void LeitorPostos::validarKe(Resultado& resultado, std::string ke) {
   boost::trim(ke);
-  double valor = 0.0;
-  // nan and inf are no weights: they would slip through the range and the sum
-  if (!utilitarios.ehReal(ke) || !std::isfinite(valor = boost::lexical_cast<double>(ke))) {
+  if (!utilitarios.ehReal(ke)) {
     resultado = {"Valor do campo ke nao numerico" + trechoValorLido(ke) + trechoLinha(linha) +
                      trechoNumeroLinha(numeroLinha),
                  105};
     return;
   }
-  if (valor < 0.0 || valor > 1.0) {
+  const double valor = boost::lexical_cast<double>(ke);
+  if (!(valor >= 0.0 && valor <= 1.0)) {  // nan too: no weight that is not a number is summed
     resultado = {"Valor de ke incorreto. Intervalo permitido: 0 <= ke <= 1" + trechoValorLido(ke) +
                      trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
                  105};

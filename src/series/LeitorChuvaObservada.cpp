@@ -9,9 +9,7 @@
 #include <boost/algorithm/string/trim.hpp>
 #include <boost/lexical_cast.hpp>
 
-#include "platform/Plataforma.h"
 #include "validation/Mensagens.h"
-#include "validation/VerificadorLinhas.h"
 
 namespace {
 
@@ -38,46 +36,31 @@ Resultado LeitorChuvaObservada::validar() {
   const AnalisadorData analisador(formato, std::locale::classic());
   const boost::regex regexData("[0-9]{2}\\/[0-9]{2}\\/[0-9]{4}");
 
-  if (!utilitarios.arquivoExiste(caminho)) {
+  std::ifstream arquivo;
+  if (!abrirArquivo(utilitarios, caminho, arquivo)) {
     return {"Arquivo de configuracao nao encontrado: " + caminho, 197};
   }
-  std::ifstream arquivo(caminho);
-  if (!arquivo.is_open()) {  // there, but unreadable: never valid
-    return {"Arquivo de configuracao nao encontrado: " + caminho, 197};
-  }
-  VerificadorLinhas verificador;
   std::string linha;
-  std::string linhaAnterior = marcadorPrimeiraLinha;
+  const auto validarLinha = [&](const std::string& linhaAnterior) {
+    // runs of non-blanks; a field the line lacks is empty, the rest of the line is ignored
+    const std::vector<std::string> campos = camposVarredura(linha, 4);
+    validarIdentificador(identificadorDaLinha(linha), resultado, linha);
+    if (resultado.codigo != 100) return;
+    validarData(campos[1], resultado, linha, formato, valoresEspeciais, analisador, regexData);
+    if (resultado.codigo != 100) return;
+    validarOrdemCronologica(resultado, campos[1], linha, linhaAnterior);
+    if (resultado.codigo != 100) return;
+    datasLidas.push_back(campos[1]);
+    validarHora(campos[2], resultado, linha);
+    if (resultado.codigo != 100) return;
+    validarPrecipitacao(campos[3], resultado, linha);
+  };
   try {
-    arquivo.exceptions(std::ios::badbit);
-    while (plataforma::lerLinha(arquivo, linha)) {
-      verificador.verificarLinha(resultado, linha, linhaAnterior, numeroLinha, linha.empty());
-      if (resultado.codigo != 100) return resultado;
-      // a blank line takes no number; only blank lines may follow it
-      if (linha.empty()) {
-        linhaAnterior = linha;
-        continue;
-      }
-      // runs of non-blanks; a field the line lacks is empty, the rest of the line is ignored
-      const std::vector<std::string> campos = camposVarredura(linha, 4);
-
-      validarIdentificador(identificadorDaLinha(linha), resultado, linha);
-      if (resultado.codigo != 100) return resultado;
-      validarData(campos[1], resultado, linha, formato, valoresEspeciais, analisador, regexData);
-      if (resultado.codigo != 100) return resultado;
-      validarOrdemCronologica(resultado, campos[1], linha, linhaAnterior);
-      if (resultado.codigo != 100) return resultado;
-      datasLidas.push_back(campos[1]);
-      validarHora(campos[2], resultado, linha);
-      if (resultado.codigo != 100) return resultado;
-      validarPrecipitacao(campos[3], resultado, linha);
-      if (resultado.codigo != 100) return resultado;
-      linhaAnterior = linha;
-      ++numeroLinha;
-    }
+    lerLinhasDeDados(arquivo, resultado, linha, marcadorPrimeiraLinha, numeroLinha, validarLinha);
   } catch (const std::ios_base::failure&) {
     return {"Arquivo de configuracao corrompido: " + caminho, 3};
   }
+  if (resultado.codigo != 100) return resultado;
   arquivo.close();
   validarJanela(resultado);
   return resultado;

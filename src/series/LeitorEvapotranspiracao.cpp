@@ -7,21 +7,18 @@
 #include <boost/lexical_cast.hpp>
 
 #include "platform/Plataforma.h"
+#include "series/LeituraDatas.h"
 #include "validation/Mensagens.h"
 
 Resultado LeitorEvapotranspiracao::validar() {
   numeroLinha = 1;
   linha.clear();
   Resultado resultado{"Validacao concluida com sucesso", 100};
-  if (!utilitarios.arquivoExiste(caminho)) {
-    return {"Arquivo de configuracao nao encontrado: " + caminho, 197};
-  }
-  std::ifstream arquivo(caminho);
-  if (!arquivo.is_open()) {  // there, but unreadable: never valid
+  std::ifstream arquivo;
+  if (!abrirArquivo(utilitarios, caminho, arquivo)) {
     return {"Arquivo de configuracao nao encontrado: " + caminho, 197};
   }
   try {
-    arquivo.exceptions(std::ios::badbit);
     lerLinhas(arquivo, resultado);
   } catch (const std::ios_base::failure&) {
     resultado = {"Arquivo de configuracao corrompido: " + caminho, 3};

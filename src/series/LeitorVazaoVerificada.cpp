@@ -11,15 +11,14 @@
 #include <boost/date_time/gregorian/gregorian.hpp>
 #include <boost/lexical_cast.hpp>
 
-#include "platform/Plataforma.h"
 #include "validation/Mensagens.h"
-#include "validation/VerificadorLinhas.h"
 
 namespace {
 
 // Fields 1 to 5 end at the next "|", field 6 takes the rest; an empty field ends the cut, so it
 // and every later field stay empty.
-void cortarCampos(const std::string& linha, std::string (&campos)[6]) {
+void cortarCampos(const std::string& linhaLida, std::string (&campos)[6]) {
+  const std::string linha = linhaLida.substr(0, linhaLida.find('\0'));  // a C string ends there
   for (std::string& campo : campos) campo.clear();
   std::string::size_type inicio = 0;
   for (int i = 0; i < 6; ++i) {
@@ -56,47 +55,35 @@ Resultado LeitorVazaoVerificada::validar() {
   if (diaInicializacao <= 0 || dataInicializacao.empty()) {
     return {"Dias de inicializacao ou data inicializacao nao configurados", 105};
   }
-  if (!utilitarios.arquivoExiste(caminho)) return {"Arquivo " + caminho + " nao encontrado", 197};
-  std::ifstream arquivo(caminho);
-  // there, but unreadable: never valid
-  if (!arquivo.is_open()) return {"Arquivo " + caminho + " nao encontrado", 197};
-
-  VerificadorLinhas verificador;
+  std::ifstream arquivo;
+  if (!abrirArquivo(utilitarios, caminho, arquivo)) {
+    return {"Arquivo " + caminho + " nao encontrado", 197};
+  }
   std::string linha;
-  std::string linhaAnterior = "inicio";
   std::string campos[6];
+  const auto validarLinha = [&](const std::string&) {
+    cortarCampos(linha, campos);
+    for (int i = 1; i < 6; ++i) boost::trim(campos[i]);
+    validarIdentificador(campos[0], resultado, linha);
+    if (resultado.codigo != 100) return;
+    validarOrigem(campos[1], resultado, linha);
+    if (resultado.codigo != 100) return;
+    validarPeriodicidade(campos[2], resultado, linha);
+    if (resultado.codigo != 100) return;
+    validarTipo(campos[3], resultado, linha);
+    if (resultado.codigo != 100) return;
+    validarDataHora(campos[4], resultado, linha, formato, valoresEspeciais, analisador);
+    if (resultado.codigo != 100) return;
+    // both date forms give the same day text
+    datasLidas.push_back(boost::replace_all_copy(campos[4].substr(0, 10), "/", "-"));
+    validarVazao(campos[5], resultado, linha);
+  };
   try {
-    arquivo.exceptions(std::ios::badbit);
-    while (plataforma::lerLinha(arquivo, linha)) {
-      verificador.verificarLinha(resultado, linha, linhaAnterior, numeroLinha, linha.empty());
-      if (resultado.codigo != 100) return resultado;
-      // a blank line takes no number; only blank lines may follow it
-      if (linha.empty()) {
-        linhaAnterior = linha;
-        continue;
-      }
-      cortarCampos(linha, campos);
-      for (int i = 1; i < 6; ++i) boost::trim(campos[i]);
-      validarIdentificador(campos[0], resultado, linha);
-      if (resultado.codigo != 100) return resultado;
-      validarOrigem(campos[1], resultado, linha);
-      if (resultado.codigo != 100) return resultado;
-      validarPeriodicidade(campos[2], resultado, linha);
-      if (resultado.codigo != 100) return resultado;
-      validarTipo(campos[3], resultado, linha);
-      if (resultado.codigo != 100) return resultado;
-      validarDataHora(campos[4], resultado, linha, formato, valoresEspeciais, analisador);
-      if (resultado.codigo != 100) return resultado;
-      // both date forms give the same day text
-      datasLidas.push_back(boost::replace_all_copy(campos[4].substr(0, 10), "/", "-"));
-      validarVazao(campos[5], resultado, linha);
-      if (resultado.codigo != 100) return resultado;
-      linhaAnterior = linha;
-      ++numeroLinha;
-    }
+    lerLinhasDeDados(arquivo, resultado, linha, "inicio", numeroLinha, validarLinha);
   } catch (const std::ios_base::failure&) {
     if (arquivo.bad()) return {"Arquivo de configuracao corrompido: " + caminho, 3};
   }
+  if (resultado.codigo != 100) return resultado;
   arquivo.close();
 
   validarJanela(resultado, datasLidas);

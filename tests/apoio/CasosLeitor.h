@@ -4,8 +4,10 @@
 #include <string>
 #include <vector>
 
+#include <boost/filesystem.hpp>
 #include <gtest/gtest.h>
 
+#include "apoio/SemPermissao.h"
 #include "validation/Resultado.h"
 
 // One row of a reader's table: the file content in, the code and the whole message out.
@@ -27,12 +29,18 @@ void verificarCasos(const Casos& casos, Validar validar) {
   }
 }
 
+// Any finding, then the value, line and line-number pieces.
+inline std::string comValorLido(const std::string& achado, const std::string& valor,
+                                const std::string& linha, int numero) {
+  return achado + "\nValor lido: " + valor + "\nLinha: " + linha +
+         "\nNumero da linha: " + std::to_string(numero);
+}
+
 // The field message of the initial-state and parameter readers: "Valor do campo " + nome + the
 // finding, then the value, line and line-number pieces.
 inline std::string campo(const std::string& nome, const std::string& achado,
                          const std::string& valor, const std::string& linha, int numero) {
-  return "Valor do campo " + nome + achado + "\nValor lido: " + valor + "\nLinha: " + linha +
-         "\nNumero da linha: " + std::to_string(numero);
+  return comValorLido("Valor do campo " + nome + achado, valor, linha, numero);
 }
 
 // A row of a reader that hands on a list of texts (names, coordinates) when the file passes.
@@ -54,4 +62,16 @@ void verificarCasos(const std::vector<CasoLeitorLista>& casos, Validar validar, 
       EXPECT_EQ(caso.lista, lista());
     }
   }
+}
+
+// Rows whose content is the path the reader gets: missing files, read errors, and the file
+// `ilegivel`, which is set to mode 000 and read as a user that mode keeps out.
+template <class Casos, class Leitor>
+void verificarArquivos(const Casos& casos, Leitor& leitor, const std::string& ilegivel) {
+  boost::filesystem::permissions(ilegivel, boost::filesystem::no_perms);
+  verificarCasos(casos, [&](const std::string& caminho) {
+    leitor.caminho = caminho;
+    return caminho == ilegivel ? executarSemPermissao([&leitor] { return leitor.validar(); })
+                               : leitor.validar();
+  });
 }

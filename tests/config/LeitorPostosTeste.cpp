@@ -1,100 +1,74 @@
 #include "config/LeitorPostos.h"
 
-#include <boost/filesystem.hpp>
+#include <boost/algorithm/string/join.hpp>
 #include <gtest/gtest.h>
 
 #include "apoio/Arquivos.h"
-#include "apoio/SemPermissao.h"
+#include "apoio/CasosLeitor.h"
 
 namespace {
 
-struct Caso {
-  const char* nome;
-  std::string conteudo;
-  int32_t codigo;
-  std::string mensagem;
-  std::vector<std::string> identificadores = {};
-};
-
-const std::string ok = "Validacao concluida com sucesso";
-
-void verificar(const std::vector<Caso>& casos) {
-  PastaTemporaria pasta;
-  LeitorPostos leitor;  // one reader for every file, as the driver uses it
-  for (const Caso& caso : casos) {
-    SCOPED_TRACE(caso.nome);
-    leitor.caminho = pasta.escrever("BACIA_POSTOS_PLU.txt", caso.conteudo);
-    const Resultado resultado = leitor.validar();
-    EXPECT_EQ(caso.codigo, resultado.codigo);
-    EXPECT_EQ(caso.mensagem, resultado.mensagem);
-    if (resultado.codigo == 100) {
-      EXPECT_EQ(caso.identificadores, leitor.identificadores);
-    }
-  }
+// A pass shows, after its message, the identifiers handed on.
+std::string ok(const std::string& identificadores) {
+  return "Validacao concluida com sucesso [" + identificadores + "]";
 }
 
-std::string naoNumerico(const std::string& valor, const std::string& linha) {
-  return "Valor do campo quantidade de postos nao numerico\nValor lido: " + valor +
-         "\nLinha: " + linha + "\nNumero da linha: 1";
+void verificar(const std::vector<CasoLeitor>& casos) {
+  PastaTemporaria pasta;
+  LeitorPostos leitor;  // one reader for every file, as the driver uses it
+  verificarCasos(casos, [&](const std::string& conteudo) {
+    leitor.caminho = pasta.escrever("BACIA_POSTOS_PLU.txt", conteudo);
+    Resultado resultado = leitor.validar();
+    if (resultado.codigo == 100) {
+      resultado.mensagem += " [" + boost::algorithm::join(leitor.identificadores, " ") + "]";
+    }
+    return resultado;
+  });
 }
 
 }  // namespace
 
 TEST(LeitorPostosTeste, QuantidadeNaPrimeiraLinha) {
-  verificar({
-      {"brancos depois da quantidade", "1  \t\nP1 1.000\n", 100, ok, {"P1"}},
-      {"zeros a esquerda", "002\nP1 0.5\nP2 0.5\n", 100, ok, {"P1", "P2"}},
-      {"arquivo vazio", "", 105, naoNumerico("", "")},
-      {"primeira linha em branco", "\n1\nP1 1.0\n", 105, naoNumerico("", "")},
-      {"sinal de mais", "+1\nP1 1.0\n", 105, naoNumerico("+1", "+1")},
-      {"decimal", "1.0\nP1 1.0\n", 105, naoNumerico("1.0", "1.0")},
-      {"comentario", "1 ' um\nP1 1.0\n", 105, naoNumerico("1 ' um", "1 ' um")},
+  const std::string naoNumerico = "Valor do campo quantidade de postos nao numerico";
+  std::vector<CasoLeitor> casos = {
+      {"brancos depois da quantidade", "1  \t\nP1 1.000\n", 100, ok("P1")},
+      {"zeros a esquerda", "002\nP1 0.5\nP2 0.5\n", 100, ok("P1 P2")},
+      {"arquivo vazio", "", 105, comValorLido(naoNumerico, "", "", 1)},
+      {"primeira linha em branco", "\n1\nP1 1.0\n", 105, comValorLido(naoNumerico, "", "", 1)},
       {"maior inteiro de 32 bits", "2147483647\nP1 1.0\n", 196,
        "Quantidade de dados no arquivo diferente da quantidade de postos lidos\n"
        "Valor informado: 2147483647\nQuantidade de dados do arquivo: 1"},
-      {"alem de 32 bits", "2147483648\n", 105, naoNumerico("2147483648", "2147483648")},
-      {"zero: sem o trecho da linha", "0\n", 105,
-       "Valor do campo quantidade de postos negativo ou nulo\nValor lido: 0\nNumero da linha: 1"},
-      {"menos zero", "-0\n", 105,
-       "Valor do campo quantidade de postos negativo ou nulo\nValor lido: -0\nNumero da linha: 1"},
-      {"negativo", "-2\n", 105,
-       "Valor do campo quantidade de postos negativo ou nulo\nValor lido: -2\nNumero da linha: 1"},
       {"branco no inicio", " 1\nP1 1.0\n", 105,
        "Espaco em branco encontrado no inicio da linha\nLinha:  1\nNumero da linha: 1"},
       {"tabulacao no inicio", "\t1\nP1 1.0\n", 105,
        "Tabulacao encontrada na linha: \t1\nNumero da linha: 1"},
-  });
+  };
+  for (const char* valor : {"+1", "1.0", "1 ' um", "2147483648"}) {
+    casos.push_back({valor, valor + std::string("\nP1 1.0\n"), 105,
+                     comValorLido(naoNumerico, valor, valor, 1)});
+  }
+  for (const char* valor : {"0", "-0", "-2"}) {  // this message has no line piece
+    casos.push_back({valor, valor + std::string("\n"), 105,
+                     "Valor do campo quantidade de postos negativo ou nulo\nValor lido: " +
+                         std::string(valor) + "\nNumero da linha: 1"});
+  }
+  verificar(casos);
 }
 
 TEST(LeitorPostosTeste, CorteDasLinhasDePostos) {
   const std::string muitoLongo(5000, 'X');
-  verificar({
-      {"dois brancos antes do peso", "1\nP1  1.000\n", 100, ok, {"P1"}},
-      {"colunas fixas: oito caracteres, tab e peso", "1\nABCDEFGH\t1.000\n", 100, ok, {"ABCDEFGH"}},
+  std::vector<CasoLeitor> casos = {
+      {"dois brancos antes do peso", "1\nP1  1.000\n", 100, ok("P1")},
+      {"colunas fixas: oito caracteres, tab e peso", "1\nABCDEFGH\t1.000\n", 100, ok("ABCDEFGH")},
       {"colunas fixas: identificador curto aparado, nona coluna pulada",
-       "1\nAB\t\t\t\t\t\tx1.000\n",
-       100,
-       ok,
-       {"AB"}},
-      {"crlf", "2\r\nP1 0.5\r\nP2 0.5\r\n", 100, ok, {"P1", "P2"}},
-      {"linhas vazias no fim", "1\nP1 1.0\n\n\n", 100, ok, {"P1"}},
+       "1\nAB\t\t\t\t\t\tx1.000\n", 100, ok("AB")},
+      {"crlf", "2\r\nP1 0.5\r\nP2 0.5\r\n", 100, ok("P1 P2")},
+      {"linhas vazias no fim", "1\nP1 1.0\n\n\n", 100, ok("P1")},
       {"identificador de nove caracteres", "1\nABCDEFGHI 1.0\n", 103,
        "Identificador do posto com tamanho menor que um ou maior que oito.\nValor lido: "
        "ABCDEFGHI\nLinha: ABCDEFGHI 1.0\nNumero da linha: 2"},
       {"identificador vazio antes do branco", "1\n 1.0\n", 105,
        "Espaco em branco encontrado no inicio da linha\nLinha:  1.0\nNumero da linha: 2"},
-      {"hifen", "1\nP-1 1.0\n", 102,
-       "Identificador deve conter somente caracteres alfa num\xC3\xA9ricos.\nValor lido: P-1\n"
-       "Linha: P-1 1.0\nNumero da linha: 2"},
-      {"sublinhado", "1\nP_1 1.0\n", 102,
-       "Identificador deve conter somente caracteres alfa num\xC3\xA9ricos.\nValor lido: P_1\n"
-       "Linha: P_1 1.0\nNumero da linha: 2"},
-      {"acento", "1\nP\xC3\xA7 1.0\n", 102,
-       "Identificador deve conter somente caracteres alfa num\xC3\xA9ricos.\nValor lido: "
-       "P\xC3\xA7\nLinha: P\xC3\xA7 1.0\nNumero da linha: 2"},
-      {"linha curta sem branco: tudo identificador", "1\nP1\t1.0\n", 102,
-       "Identificador deve conter somente caracteres alfa num\xC3\xA9ricos.\nValor lido: "
-       "P1\t1.0\nLinha: P1\t1.0\nNumero da linha: 2"},
       {"exatamente oito caracteres: peso vazio", "1\nABCDEFGH\n", 105,
        "Valor do campo ke nao numerico\nValor lido: \nLinha: ABCDEFGH\nNumero da linha: 2"},
       {"nove caracteres: peso vazio", "1\nABCDEFGH\t\n", 105,
@@ -108,45 +82,42 @@ TEST(LeitorPostosTeste, CorteDasLinhasDePostos) {
       {"campo muito longo julgado pelas verificacoes", "1\nP1 " + muitoLongo + "\n", 105,
        "Valor do campo ke nao numerico\nValor lido: " + muitoLongo + "\nLinha: P1 " + muitoLongo +
            "\nNumero da linha: 2"},
-  });
+  };
+  // hyphen, underscore, accented letter; a short line without a blank is all identifier
+  for (const char* linha : {"P-1 1.0", "P_1 1.0", "P\xC3\xA7 1.0", "P1\t1.0"}) {
+    const std::string texto = linha;
+    casos.push_back(
+        {linha, "1\n" + texto + "\n", 102,
+         comValorLido("Identificador deve conter somente caracteres alfa num\xC3\xA9ricos.",
+                      texto.substr(0, texto.find(' ')), texto, 2)});
+  }
+  verificar(casos);
 }
 
 TEST(LeitorPostosTeste, Pesos) {
-  const auto linhaPeso = [](const std::string& ke) { return "1\nP1 " + ke + "\n"; };
-  const auto faixa = [](const std::string& ke) {
-    return "Valor de ke incorreto. Intervalo permitido: 0 <= ke <= 1\nValor lido: " + ke +
-           "\nLinha: P1 " + ke + "\nNumero da linha: 2";
+  const auto mensagem = [](const std::string& achado, const std::string& ke) {
+    return comValorLido(achado, ke, "P1 " + ke, 2);
   };
-  const auto formato = [](const std::string& ke) {
-    return "Valor do campo ke com formato incorreto\nFormato esperado: parte inteira de tamanho "
-           "um e duas casas decimais\nValor lido: " +
-           ke + "\nLinha: P1 " + ke + "\nNumero da linha: 2";
+  std::vector<CasoLeitor> casos = {
+      {"1.000", "1\nP1 1.000\n", 100, ok("P1")},
+      {"0.000 passa o campo e falha a soma", "1\nP1 0.000\n", 196,
+       "Tolerancia na soma de kes excedida\nEsperado: 0.995 <= soma <= 1.004\n"
+       "Soma calculada: 0.000000"},
+      {"texto depois", "1\nP1 1.0 x\n", 105, mensagem("Valor do campo ke nao numerico", "1.0 x")},
+      {"virgula", "1\nP1 0,5\n", 105, mensagem("Valor do campo ke nao numerico", "0,5")},
   };
-  const auto naoNumericoKe = [](const std::string& ke) {
-    return "Valor do campo ke nao numerico\nValor lido: " + ke + "\nLinha: P1 " + ke +
-           "\nNumero da linha: 2";
-  };
-  const std::string somaZero =
-      "Tolerancia na soma de kes excedida\nEsperado: 0.995 <= soma <= 1.004\n"
-      "Soma calculada: 0.000000";
-  verificar({
-      {"1.000", linhaPeso("1.000"), 100, ok, {"P1"}},
-      {"0.000 passa o campo e falha a soma", linhaPeso("0.000"), 196, somaZero},
-      {"1 sem ponto", linhaPeso("1"), 105, formato("1")},
-      {"1.5", linhaPeso("1.5"), 105, faixa("1.5")},
-      {"2.000", linhaPeso("2.000"), 105, faixa("2.000")},
-      {"negativo", linhaPeso("-0.5"), 105, faixa("-0.5")},
-      {"quatro decimais", linhaPeso("0.1234"), 105, formato("0.1234")},
-      {"expoente", linhaPeso("5e-1"), 105, formato("5e-1")},
-      {"sem parte inteira", linhaPeso(".5"), 105, formato(".5")},
-      {"virgula", linhaPeso("0,5"), 105, naoNumericoKe("0,5")},
-      {"texto depois", "1\nP1 1.0 x\n", 105,
-       "Valor do campo ke nao numerico\nValor lido: 1.0 x\nLinha: P1 1.0 x\nNumero da linha: 2"},
-      {"nan", linhaPeso("nan"), 105, naoNumericoKe("nan")},
-      {"NaN", linhaPeso("NaN"), 105, naoNumericoKe("NaN")},
-      {"inf", linhaPeso("inf"), 105, naoNumericoKe("inf")},
-      {"-Infinity", linhaPeso("-Infinity"), 105, naoNumericoKe("-Infinity")},
-  });
+  // not a number fails the range too, so it can never reach the sum
+  for (const char* ke : {"1.5", "2.000", "-0.5", "nan", "NaN", "inf", "-Infinity"}) {
+    casos.push_back({ke, "1\nP1 " + std::string(ke) + "\n", 105,
+                     mensagem("Valor de ke incorreto. Intervalo permitido: 0 <= ke <= 1", ke)});
+  }
+  for (const char* ke : {"1", "0.1234", "5e-1", ".5"}) {
+    casos.push_back({ke, "1\nP1 " + std::string(ke) + "\n", 105,
+                     mensagem("Valor do campo ke com formato incorreto\nFormato esperado: parte "
+                              "inteira de tamanho um e duas casas decimais",
+                              ke)});
+  }
+  verificar(casos);
 }
 
 TEST(LeitorPostosTeste, VerificacoesFinais) {
@@ -156,10 +127,10 @@ TEST(LeitorPostosTeste, VerificacoesFinais) {
            calculada;
   };
   verificar({
-      {"ordenados por bytes", "3\nB2 0.3\nA1 0.3\na10 0.4\n", 100, ok, {"A1", "B2", "a10"}},
-      {"soma 0.995", "2\nP1 0.5\nP2 0.495\n", 100, ok, {"P1", "P2"}},
+      {"ordenados por bytes", "3\nB2 0.3\nA1 0.3\na10 0.4\n", 100, ok("A1 B2 a10")},
+      {"soma 0.995", "2\nP1 0.5\nP2 0.495\n", 100, ok("P1 P2")},
       {"soma 0.994", "2\nP1 0.5\nP2 0.494\n", 196, soma("0.994000")},
-      {"soma 1.004", "2\nP1 0.5\nP2 0.504\n", 100, ok, {"P1", "P2"}},
+      {"soma 1.004", "2\nP1 0.5\nP2 0.504\n", 100, ok("P1 P2")},
       {"soma 1.005", "2\nP1 0.5\nP2 0.505\n", 196, soma("1.005000")},
       {"quantidade antes da soma", "1\nP1 0.5\nP2 0.9\n", 196,
        "Quantidade de dados no arquivo diferente da quantidade de postos lidos\n"
@@ -168,30 +139,22 @@ TEST(LeitorPostosTeste, VerificacoesFinais) {
        "Quantidade de dados no arquivo diferente da quantidade de postos lidos\n"
        "Valor informado: 3\nQuantidade de dados do arquivo: 0"},
       {"repetido", "3\nP2 0.3\nP1 0.3\nP2 0.4\n", 196, "Valores repetidos para identificador P2"},
-      {"caixa distinta nao repete", "2\nP1 0.5\np1 0.5\n", 100, ok, {"P1", "p1"}},
+      {"caixa distinta nao repete", "2\nP1 0.5\np1 0.5\n", 100, ok("P1 p1")},
   });
 }
 
 TEST(LeitorPostosTeste, ArquivoAusenteIlegivelOuCorrompido) {
   PastaTemporaria pasta;
   LeitorPostos leitor;
-  leitor.caminho = pasta.caminho("NADA_POSTOS_PLU.txt");
-  Resultado resultado = leitor.validar();
-  EXPECT_EQ(197, resultado.codigo);
-  EXPECT_EQ("Arquivo de configuracao nao encontrado: " + leitor.caminho, resultado.mensagem);
-
-  leitor.caminho = pasta.escrever("A_POSTOS_PLU.txt", "1\nP1 1.0\n");
-  boost::filesystem::permissions(leitor.caminho, boost::filesystem::no_perms);
-  resultado = executarSemPermissao([&leitor] { return leitor.validar(); });
-  EXPECT_EQ(197, resultado.codigo);
-  EXPECT_EQ("Arquivo de configuracao nao encontrado: " + leitor.caminho, resultado.mensagem);
-
-  // a read error leaves 3, and the count check then replaces it
-  leitor.caminho = "/proc/self/mem";
-  resultado = leitor.validar();
-  EXPECT_EQ(196, resultado.codigo);
-  EXPECT_EQ(
-      "Quantidade de dados no arquivo diferente da quantidade de postos lidos\n"
-      "Valor informado: 0\nQuantidade de dados do arquivo: -1",
-      resultado.mensagem);
+  const std::string ausente = pasta.caminho("NADA_POSTOS_PLU.txt");
+  const std::string ilegivel = pasta.escrever("A_POSTOS_PLU.txt", "1\nP1 1.0\n");
+  const std::vector<CasoLeitor> casos = {
+      {"ausente", ausente, 197, "Arquivo de configuracao nao encontrado: " + ausente},
+      {"ilegivel", ilegivel, 197, "Arquivo de configuracao nao encontrado: " + ilegivel},
+      // a read error leaves 3, and the count check then replaces it
+      {"erro de leitura", "/proc/self/mem", 196,
+       "Quantidade de dados no arquivo diferente da quantidade de postos lidos\n"
+       "Valor informado: 0\nQuantidade de dados do arquivo: -1"},
+  };
+  verificarArquivos(casos, leitor, ilegivel);
 }

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include <boost/algorithm/string/replace.hpp>
 #include <boost/filesystem.hpp>
 #include <gtest/gtest.h>
 
@@ -71,12 +72,10 @@ TEST(SeriesTeste, PostoEmDuasSubBacias) {
   EXPECT_EQ(0, pasta.executar().codigo);
 
   // P001 is validated a second time, with the initialisation day count of RIO_BAIXO
-  const std::string inicializacao =
-      lerArquivo(caminhoEntrada(pasta, "RIO_BAIXO_INICIALIZACAO.txt"));
-  const std::string::size_type inicioLinha2 = inicializacao.find('\n') + 1;
-  const std::string::size_type fimLinha2 = inicializacao.find('\n', inicioLinha2);
-  pasta.entrada("RIO_BAIXO_INICIALIZACAO.txt",
-                inicializacao.substr(0, inicioLinha2) + "25" + inicializacao.substr(fimLinha2));
+  pasta.entrada(
+      "RIO_BAIXO_INICIALIZACAO.txt",
+      boost::replace_first_copy(lerArquivo(caminhoEntrada(pasta, "RIO_BAIXO_INICIALIZACAO.txt")),
+                                "\n10 ", "\n25 "));
   const Saida saida = pasta.executar();
   verificarFalha(saida, 196);
   EXPECT_EQ((std::vector<std::string>{
@@ -144,6 +143,7 @@ TEST(SeriesTeste, SegundaSubBaciaFalhaDepoisDaPrimeira) {
     EXPECT_EQ(esperado, finalDoRelatorio(saida, esperado.size()));
   }
 }
+
 TEST(SeriesTeste, RelatorioDosOnzePassos) {
   PastaCaso pasta;
   pasta.copiarExemplo();
@@ -172,8 +172,6 @@ TEST(SeriesTeste, RelatorioDosOnzePassos) {
       "Realizando validacao dos arquivos de postos pluviometricos",
       "Arquivos de postos pluviometricos OK",
       "Realizando validacao dos arquivos de vazao verificada",
-      "Arquivos de vazao verificada OK",
-  };
+      "Arquivos de vazao verificada OK"};
   EXPECT_EQ(esperado, relatorio(saida.linhas()));
 }
-

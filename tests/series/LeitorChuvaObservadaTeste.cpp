@@ -1,11 +1,9 @@
 #include "series/LeitorChuvaObservada.h"
 
-#include <boost/filesystem.hpp>
 #include <gtest/gtest.h>
 
 #include "apoio/Arquivos.h"
 #include "apoio/CasosLeitor.h"
-#include "apoio/SemPermissao.h"
 
 namespace {
 
@@ -30,6 +28,11 @@ void verificar(const std::vector<CasoLeitor>& casos, const Janela& janela) {
   });
 }
 
+// Rows with inputs of their own.
+void verificar(const std::vector<std::pair<CasoLeitor, Janela>>& casos) {
+  for (const auto& [caso, janela] : casos) verificar({caso}, janela);
+}
+
 // Only the run date 15/01/2021 is needed.
 const Janela soRodada{"15/01/2021", 1, 0};
 // The run date 15/01/2021 and the four days before it.
@@ -44,21 +47,15 @@ std::string dias(const std::string& primeira, int quantidade) {
   return texto;
 }
 
-std::string mensagemCampo(const std::string& achado, const std::string& valor,
-                          const std::string& linha) {
-  return achado + valor + "\nLinha: " + linha + "\nNumero da linha: 1";
-}
-
 const std::string aquecimentoAusente = "Data de aquecimento do modelo ausente: 15/01/2021";
 
 }  // namespace
 
 TEST(LeitorChuvaObservadaTeste, Identificador) {
   const auto invalido = [](const std::string& lido, const std::string& linha) {
-    return mensagemCampo(
-        "Identificador do posto com caracteres invalidos. Esperado identificador alfa "
-        "numerico.\nIdentificador lido: ",
-        lido, linha);
+    return "Identificador do posto com caracteres invalidos. Esperado identificador alfa "
+           "numerico.\nIdentificador lido: " +
+           lido + "\nLinha: " + linha + "\nNumero da linha: 1";
   };
   verificar(
       {
@@ -75,36 +72,28 @@ TEST(LeitorChuvaObservadaTeste, Identificador) {
           {"so tabulacoes: oito primeiros caracteres", "posto1\t15/01/2021\t0700\t1.5\n", 130,
            invalido("posto1\t1", "posto1\t15/01/2021\t0700\t1.5")},
           {"so o identificador", "posto1\n", 105,
-           mensagemCampo("Data em formato invalido. Formato esperado: dd/mm/aaaa\nValor lido: ", "",
-                         "posto1")},
+           comValorLido("Data em formato invalido. Formato esperado: dd/mm/aaaa", "", "posto1", 1)},
       },
       soRodada);
 }
 
 TEST(LeitorChuvaObservadaTeste, Data) {
-  const auto formato = [](const std::string& data) {
-    return mensagemCampo("Data em formato invalido. Formato esperado: dd/mm/aaaa\nValor lido: ",
-                         data, "posto1 " + data + " 0700 1.5");
-  };
-  const auto inexistente = [](const std::string& data) {
-    return mensagemCampo("Data invalida ou nao existente\nValor lido: ", data,
-                         "posto1 " + data + " 0700 1.5");
-  };
-  const auto linha = [](const std::string& data) { return "posto1 " + data + " 0700 1.5\n"; };
-  std::vector<CasoLeitor> casos = {
-      {"1/01/2021", linha("1/01/2021"), 105, formato("1/01/2021")},
-      {"01-01-2021", linha("01-01-2021"), 105, formato("01-01-2021")},
-      {"01/01/21", linha("01/01/21"), 105, formato("01/01/21")},
-      {"texto depois", linha("01/01/2021x"), 105, formato("01/01/2021x")},
-  };
+  const auto linha = [](const std::string& data) { return "posto1 " + data + " 0700 1.5"; };
+  std::vector<CasoLeitor> casos;
+  for (const char* data : {"1/01/2021", "01-01-2021", "01/01/21", "01/01/2021x"}) {
+    casos.push_back({data, linha(data) + "\n", 105,
+                     comValorLido("Data em formato invalido. Formato esperado: dd/mm/aaaa", data,
+                                  linha(data), 1)});
+  }
   for (const char* data : {"29/02/2021", "29/02/2100", "31/04/2021", "00/01/2021", "01/13/2021",
                            "01/01/1399", "01/00/2021", "32/01/2021", "01/01/0000"}) {
-    casos.push_back({data, linha(data), 105, inexistente(data)});
+    casos.push_back({data, linha(data) + "\n", 105,
+                     comValorLido("Data invalida ou nao existente", data, linha(data), 1)});
   }
   verificar(casos, soRodada);
-  verificar({{"29/02/2020", linha("29/02/2020"), 100, ok}}, {"29/02/2020", 1, 0});
-  verificar({{"01/01/1400", linha("01/01/1400"), 100, ok}}, {"01/01/1400", 1, 0});
-  verificar({{"31/12/9999", linha("31/12/9999"), 100, ok}}, {"31/12/9999", 1, 0});
+  for (const char* data : {"29/02/2020", "01/01/1400", "31/12/9999"}) {
+    verificar({{data, linha(data) + "\n", 100, ok}}, {data, 1, 0});
+  }
 }
 
 TEST(LeitorChuvaObservadaTeste, Hora) {
@@ -117,13 +106,12 @@ TEST(LeitorChuvaObservadaTeste, Hora) {
     casos.push_back({hora, linha(hora) + "\n", 100, ok});
   }
   for (const char* hora : {"123", "12345"}) {
-    casos.push_back(
-        {hora, linha(hora) + "\n", 130,
-         mensagemCampo("Valor de hora invalido, esperado hhmm\nValor lido: ", hora, linha(hora))});
+    casos.push_back({hora, linha(hora) + "\n", 130,
+                     comValorLido("Valor de hora invalido, esperado hhmm", hora, linha(hora), 1)});
   }
   for (const char* hora : {"2400", "0060", "ab00", "1a00", "12:3", "-100", "00-5", "9900"}) {
     casos.push_back({hora, linha(hora) + "\n", 105,
-                     mensagemCampo("Valor de hora incorreto\nValor lido: ", hora, linha(hora))});
+                     comValorLido("Valor de hora incorreto", hora, linha(hora), 1)});
   }
   verificar(casos, soRodada);
 }
@@ -133,22 +121,22 @@ TEST(LeitorChuvaObservadaTeste, Precipitacao) {
   std::vector<CasoLeitor> casos = {
       {"vazia", "posto1 15/01/2021 0700\n", 104,
        "Valor de precipitacao nao informado\nLinha: posto1 15/01/2021 0700\nNumero da linha: 1"},
-      {"-0.1 escrito de volta", linha("-0.1") + "\n", 102,
-       mensagemCampo("Valor de precipitacao negativo\nValor lido: ", "-0.10000000000000001",
-                     linha("-0.1"))},
-      {"-2", linha("-2") + "\n", 102,
-       mensagemCampo("Valor de precipitacao negativo\nValor lido: ", "-2", linha("-2"))},
-      {"-inf", linha("-INF") + "\n", 102,
-       mensagemCampo("Valor de precipitacao negativo\nValor lido: ", "-inf", linha("-INF"))},
   };
   for (const char* valor :
        {"-", "0", "-0", "0.0", "12.5", "1e2", "nan", "NaN", "-nan", "inf", "INFINITY"}) {
     casos.push_back({valor, linha(valor) + "\n", 100, ok});
   }
   for (const char* valor : {"abc", "1e", "1+", "1e999", "1,5", "--"}) {
-    casos.push_back(
-        {valor, linha(valor) + "\n", 103,
-         mensagemCampo("Valor de precipitacao nao numerico\nValor lido: ", valor, linha(valor))});
+    casos.push_back({valor, linha(valor) + "\n", 103,
+                     comValorLido("Valor de precipitacao nao numerico", valor, linha(valor), 1)});
+  }
+  // the value written back, not as read
+  for (const auto& [valor, escrito] :
+       {std::pair<const char*, const char*>{"-0.1", "-0.10000000000000001"},
+        {"-2", "-2"},
+        {"-INF", "-inf"}}) {
+    casos.push_back({valor, linha(valor) + "\n", 102,
+                     comValorLido("Valor de precipitacao negativo", escrito, linha(valor), 1)});
   }
   verificar(casos, soRodada);
 }
@@ -201,26 +189,23 @@ TEST(LeitorChuvaObservadaTeste, JanelaDaRodada) {
           {"comeca depois da rodada", dias("16/01/2021", 5), 196, aquecimentoAusente},
       },
       cincoDias);
-  verificar({{"kts e dias somando 1: so a rodada", dias("15/01/2021", 1), 100, ok}},
-            {"15/01/2021", 1, 0});
-  verificar({{"soma negativa: so a rodada", dias("15/01/2021", 1), 100, ok}},
-            {"15/01/2021", -5, 2});
-  verificar({{"rodada com um digito", dias("05/01/2021", 1), 100, ok}}, {"5/1/2021", 1, 0});
-}
-
-TEST(LeitorChuvaObservadaTeste, JanelaForaDoCalendario) {
-  verificar({{"quatro dias antes de 03/01/1400", dias("01/01/1400", 3), 196,
-              "Conjunto de dados incompletos\nFaltando datas anteriores a 01/01/1400 "
-              "(inicializacao - 4)"}},
-            {"03/01/1400", 3, 2});
-  // the day count passes 32 bits
-  verificar({{"contagens maximas", dias("15/01/2021", 1), 196,
-              "Conjunto de dados incompletos\nFaltando datas anteriores a 01/01/1400 "
-              "(inicializacao - 4294967293)"}},
-            {"15/01/2021", 2147483647, 2147483647});
-  verificar({{"rodada que nao e data", dias("15/01/2021", 1), 196,
-              "Data de aquecimento do modelo ausente: 31/02/2021"}},
-            {"31/02/2021", 1, 0});
+  const std::string antesDe1400 =
+      "Conjunto de dados incompletos\nFaltando datas anteriores a 01/01/1400";
+  verificar(std::vector<std::pair<CasoLeitor, Janela>>{
+      {{"kts e dias somando 1: so a rodada", dias("15/01/2021", 1), 100, ok}, soRodada},
+      {{"soma negativa: so a rodada", dias("15/01/2021", 1), 100, ok}, {"15/01/2021", -5, 2}},
+      {{"rodada com um digito", dias("05/01/2021", 1), 100, ok}, {"5/1/2021", 1, 0}},
+      {{"quatro dias antes de 03/01/1400", dias("01/01/1400", 3), 196,
+        antesDe1400 + " (inicializacao - 4)"},
+       {"03/01/1400", 3, 2}},
+      // the day count passes 32 bits
+      {{"contagens maximas", dias("15/01/2021", 1), 196,
+        antesDe1400 + " (inicializacao - 4294967293)"},
+       {"15/01/2021", 2147483647, 2147483647}},
+      {{"rodada que nao e data", dias("15/01/2021", 1), 196,
+        "Data de aquecimento do modelo ausente: 31/02/2021"},
+       {"31/02/2021", 1, 0}},
+  });
 }
 
 TEST(LeitorChuvaObservadaTeste, ArquivoAusenteIlegivelOuCorrompido) {
@@ -229,29 +214,20 @@ TEST(LeitorChuvaObservadaTeste, ArquivoAusenteIlegivelOuCorrompido) {
   leitor.dataRodada = "15/01/2021";
   leitor.numeroKts = 1;
   leitor.identificadorEsperado = "posto1";
-  leitor.caminho = pasta.caminho("NADA_c.txt");
-  Resultado resultado = leitor.validar();
-  EXPECT_EQ(197, resultado.codigo);
-  EXPECT_EQ("Arquivo de configuracao nao encontrado: " + leitor.caminho, resultado.mensagem);
-
-  // a second file starts at line 1 and from its own first date
-  leitor.caminho = pasta.escrever("A_c.txt", dias("14/01/2021", 2));
-  EXPECT_EQ(100, leitor.validar().codigo);
-  leitor.caminho = pasta.escrever("B_c.txt", "posto1 x 0700 1\n");
-  EXPECT_EQ(mensagemCampo("Data em formato invalido. Formato esperado: dd/mm/aaaa\nValor lido: ",
-                          "x", "posto1 x 0700 1"),
-            leitor.validar().mensagem);
-  leitor.caminho = pasta.escrever("D_c.txt", dias("16/01/2021", 1));
-  EXPECT_EQ(aquecimentoAusente, leitor.validar().mensagem);
-
-  leitor.caminho = pasta.escrever("C_c.txt", dias("15/01/2021", 1));
-  boost::filesystem::permissions(leitor.caminho, boost::filesystem::no_perms);
-  resultado = executarSemPermissao([&leitor] { return leitor.validar(); });
-  EXPECT_EQ(197, resultado.codigo);
-  EXPECT_EQ("Arquivo de configuracao nao encontrado: " + leitor.caminho, resultado.mensagem);
-
-  leitor.caminho = "/proc/self/mem";
-  resultado = leitor.validar();
-  EXPECT_EQ(3, resultado.codigo);
-  EXPECT_EQ("Arquivo de configuracao corrompido: /proc/self/mem", resultado.mensagem);
+  const std::string ausente = pasta.caminho("NADA_c.txt");
+  const std::string ilegivel = pasta.escrever("C_c.txt", dias("15/01/2021", 1));
+  const std::vector<CasoLeitor> casos = {
+      {"ausente", ausente, 197, "Arquivo de configuracao nao encontrado: " + ausente},
+      // a second file starts at line 1 and from its own first date
+      {"valido", pasta.escrever("A_c.txt", dias("14/01/2021", 2)), 100, ok},
+      {"data errada na linha 1", pasta.escrever("B_c.txt", "posto1 x 0700 1\n"), 105,
+       comValorLido("Data em formato invalido. Formato esperado: dd/mm/aaaa", "x",
+                    "posto1 x 0700 1", 1)},
+      {"so depois da rodada", pasta.escrever("D_c.txt", dias("16/01/2021", 1)), 196,
+       aquecimentoAusente},
+      {"ilegivel", ilegivel, 197, "Arquivo de configuracao nao encontrado: " + ilegivel},
+      {"erro de leitura", "/proc/self/mem", 3,
+       "Arquivo de configuracao corrompido: /proc/self/mem"},
+  };
+  verificarArquivos(casos, leitor, ilegivel);
 }

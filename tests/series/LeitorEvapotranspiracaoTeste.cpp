@@ -1,11 +1,9 @@
 #include "series/LeitorEvapotranspiracao.h"
 
-#include <boost/filesystem.hpp>
 #include <gtest/gtest.h>
 
 #include "apoio/Arquivos.h"
 #include "apoio/CasosLeitor.h"
-#include "apoio/SemPermissao.h"
 
 namespace {
 
@@ -26,16 +24,15 @@ std::string meses(int quantidade) {
   return texto;
 }
 
-// Message of a failing field: finding, value, line and line number.
-std::string campo(const std::string& achado, const std::string& valor, const std::string& linha,
-                  int numero) {
-  return achado + "\nValor lido: " + valor + "\nLinha: " + linha +
-         "\nNumero da linha: " + std::to_string(numero);
-}
-
 }  // namespace
 
 TEST(LeitorEvapotranspiracaoTeste, LinhasEMeses) {
+  // the month of the first line
+  const auto primeiro = [](const char* achado, const std::string& mes) {
+    return comValorLido(achado, mes, mes + " 1.0", 1);
+  };
+  const char* invalido = "Valor do mes invalido.";
+  const char* decimal = "Valor do campo mes decimal (inteiro esperado)";
   verificar({
       {"arquivo vazio", "", 100, ok},
       {"so linhas vazias", "\n\n\n", 100, ok},
@@ -58,31 +55,31 @@ TEST(LeitorEvapotranspiracaoTeste, LinhasEMeses) {
        "Valor do mes nao sequencial\nValor esperado: 01\nValor lido: 2\nLinha: 2 1.0\n"
        "Numero da linha: 1"},
       {"mes 13 na decima terceira linha", meses(12) + "13 1.0\n", 105,
-       campo("Valor do mes invalido.", "13", "13 1.0", 13)},
+       comValorLido("Valor do mes invalido.", "13", "13 1.0", 13)},
       {"mes 1 na decima terceira linha", meses(12) + "1 1.0\n", 196,
        "Valor do mes nao sequencial\nValor esperado: 13\nValor lido: 1\nLinha: 1 1.0\n"
        "Numero da linha: 13"},
       {"01", "01 1.0\n", 100, ok},
       {"+1", "+1 1.0\n", 100, ok},
-      {"0", "0 1.0\n", 105, campo("Valor do mes invalido.", "0", "0 1.0", 1)},
-      {"-0", "-0 1.0\n", 105, campo("Valor do mes invalido.", "-0", "-0 1.0", 1)},
-      {"-1", "-1 1.0\n", 105, campo("Valor do mes invalido.", "-1", "-1 1.0", 1)},
-      {"1.0", "1.0 1.0\n", 105,
-       campo("Valor do campo mes decimal (inteiro esperado)", "1.0", "1.0 1.0", 1)},
-      {"1e0", "1e0 1.0\n", 105,
-       campo("Valor do campo mes decimal (inteiro esperado)", "1e0", "1e0 1.0", 1)},
-      {"nan", "nan 1.0\n", 105,
-       campo("Valor do campo mes decimal (inteiro esperado)", "nan", "nan 1.0", 1)},
-      {"alem de 32 bits", "2147483648 1.0\n", 105,
-       campo("Valor do campo mes decimal (inteiro esperado)", "2147483648", "2147483648 1.0", 1)},
-      {"32 bits", "2147483647 1.0\n", 105,
-       campo("Valor do mes invalido.", "2147483647", "2147483647 1.0", 1)},
-      {"letras", "jan 1.0\n", 105, campo("Valor do campo mes nao numerico", "jan", "jan 1.0", 1)},
+      {"0", "0 1.0\n", 105, primeiro(invalido, "0")},
+      {"-0", "-0 1.0\n", 105, primeiro(invalido, "-0")},
+      {"-1", "-1 1.0\n", 105, primeiro(invalido, "-1")},
+      {"32 bits", "2147483647 1.0\n", 105, primeiro(invalido, "2147483647")},
+      {"1.0", "1.0 1.0\n", 105, primeiro(decimal, "1.0")},
+      {"1e0", "1e0 1.0\n", 105, primeiro(decimal, "1e0")},
+      {"nan", "nan 1.0\n", 105, primeiro(decimal, "nan")},
+      {"alem de 32 bits", "2147483648 1.0\n", 105, primeiro(decimal, "2147483648")},
+      {"letras", "jan 1.0\n", 105, primeiro("Valor do campo mes nao numerico", "jan")},
   });
 }
 
 TEST(LeitorEvapotranspiracaoTeste, Valores) {
   const std::string muitoLongo = "1." + std::string(5000, '0');
+  const auto valor = [](const char* achado, const std::string& lido) {
+    return comValorLido(achado, lido, "1 " + lido, 1);
+  };
+  const char* negativo = "Valor do campo evapotranspiracao negativo";
+  const char* naoNumerico = "Valor do campo evapotranspiracao nao numerico";
   verificar({
       {"0", "1 0\n", 100, ok},
       {"-0", "1 -0\n", 100, ok},
@@ -90,43 +87,32 @@ TEST(LeitorEvapotranspiracaoTeste, Valores) {
       {"inf", "1 inf\n", 100, ok},
       {"dois brancos antes do valor", "1  2.5\n", 100, ok},
       {"valor muito longo", "1 " + muitoLongo + "\n", 100, ok},
-      {"-0.1", "1 -0.1\n", 105,
-       campo("Valor do campo evapotranspiracao negativo", "-0.1", "1 -0.1", 1)},
-      {"-inf", "1 -inf\n", 105,
-       campo("Valor do campo evapotranspiracao negativo", "-inf", "1 -inf", 1)},
-      {"virgula", "1 2,5\n", 105,
-       campo("Valor do campo evapotranspiracao nao numerico", "2,5", "1 2,5", 1)},
-      {"branco no fim", "1 2.5 \n", 105,
-       campo("Valor do campo evapotranspiracao nao numerico", "2.5 ", "1 2.5 ", 1)},
-      {"unidade depois", "1 2.5 mm\n", 105,
-       campo("Valor do campo evapotranspiracao nao numerico", "2.5 mm", "1 2.5 mm", 1)},
-      {"so o mes", "1\n", 105, campo("Valor do campo evapotranspiracao nao numerico", "", "1", 1)},
+      {"-0.1", "1 -0.1\n", 105, valor(negativo, "-0.1")},
+      {"-inf", "1 -inf\n", 105, valor(negativo, "-inf")},
+      // the value is the whole rest of the line
+      {"virgula", "1 2,5\n", 105, valor(naoNumerico, "2,5")},
+      {"branco no fim", "1 2.5 \n", 105, valor(naoNumerico, "2.5 ")},
+      {"unidade depois", "1 2.5 mm\n", 105, valor(naoNumerico, "2.5 mm")},
+      {"so o mes", "1\n", 105, comValorLido(naoNumerico, "", "1", 1)},
   });
 }
 
 TEST(LeitorEvapotranspiracaoTeste, ArquivoAusenteIlegivelOuCorrompido) {
   PastaTemporaria pasta;
   LeitorEvapotranspiracao leitor;
-  leitor.caminho = pasta.caminho("NADA_EVAPOTRANSPIRACAO.txt");
-  Resultado resultado = leitor.validar();
-  EXPECT_EQ(197, resultado.codigo);
-  EXPECT_EQ("Arquivo de configuracao nao encontrado: " + leitor.caminho, resultado.mensagem);
-
-  // the same reader starts again at line 1
-  leitor.caminho = pasta.escrever("B_EVAPOTRANSPIRACAO.txt", "1 1.0\nx 1.0\n");
-  EXPECT_EQ(campo("Valor do campo mes nao numerico", "x", "x 1.0", 2), leitor.validar().mensagem);
-  leitor.caminho = pasta.escrever("C_EVAPOTRANSPIRACAO.txt", "x 1.0\n");
-  EXPECT_EQ(campo("Valor do campo mes nao numerico", "x", "x 1.0", 1), leitor.validar().mensagem);
-
+  const std::string ausente = pasta.caminho("NADA_EVAPOTRANSPIRACAO.txt");
   // an empty file passes, but one that cannot be opened does not
-  leitor.caminho = pasta.escrever("A_EVAPOTRANSPIRACAO.txt", "");
-  boost::filesystem::permissions(leitor.caminho, boost::filesystem::no_perms);
-  resultado = executarSemPermissao([&leitor] { return leitor.validar(); });
-  EXPECT_EQ(197, resultado.codigo);
-  EXPECT_EQ("Arquivo de configuracao nao encontrado: " + leitor.caminho, resultado.mensagem);
-
-  leitor.caminho = "/proc/self/mem";
-  resultado = leitor.validar();
-  EXPECT_EQ(3, resultado.codigo);
-  EXPECT_EQ("Arquivo de configuracao corrompido: /proc/self/mem", resultado.mensagem);
+  const std::string ilegivel = pasta.escrever("A_EVAPOTRANSPIRACAO.txt", "");
+  const std::vector<CasoLeitor> casos = {
+      {"ausente", ausente, 197, "Arquivo de configuracao nao encontrado: " + ausente},
+      // the same reader starts again at line 1
+      {"falha na linha 2", pasta.escrever("B_EVAPOTRANSPIRACAO.txt", "1 1.0\nx 1.0\n"), 105,
+       comValorLido("Valor do campo mes nao numerico", "x", "x 1.0", 2)},
+      {"falha na linha 1", pasta.escrever("C_EVAPOTRANSPIRACAO.txt", "x 1.0\n"), 105,
+       comValorLido("Valor do campo mes nao numerico", "x", "x 1.0", 1)},
+      {"ilegivel", ilegivel, 197, "Arquivo de configuracao nao encontrado: " + ilegivel},
+      {"erro de leitura", "/proc/self/mem", 3,
+       "Arquivo de configuracao corrompido: /proc/self/mem"},
+  };
+  verificarArquivos(casos, leitor, ilegivel);
 }

@@ -1,11 +1,9 @@
 #include "series/LeitorVazaoVerificada.h"
 
-#include <boost/filesystem.hpp>
 #include <gtest/gtest.h>
 
 #include "apoio/Arquivos.h"
 #include "apoio/CasosLeitor.h"
-#include "apoio/SemPermissao.h"
 
 namespace {
 
@@ -39,12 +37,6 @@ std::string registro(const std::string& dataHora, const std::string& vazao = "12
   return identificador + "|ANA|DI|MED|" + dataHora + "|" + vazao;
 }
 
-// Finding, value, line and line number 1.
-std::string mensagem(const std::string& achado, const std::string& valor,
-                     const std::string& linha) {
-  return achado + "\nValor lido: " + valor + "\nLinha: " + linha + "\nNumero da linha: 1";
-}
-
 std::string semValor(const std::string& achado, const std::string& linha) {
   return achado + "\nLinha: " + linha + "\nNumero da linha: 1";
 }
@@ -60,17 +52,17 @@ TEST(LeitorVazaoVerificadaTeste, Identificador) {
       {"linha comecando com barra", "|ANA|DI|MED|" + data + "|1\n", 104,
        semValor("Valor de identificador nao informado.", "|ANA|DI|MED|" + data + "|1")},
       {"-3", registro(data, "1", "-3") + "\n", 102,
-       mensagem("Valor de identificador negativo", "-3", registro(data, "1", "-3"))},
+       comValorLido("Valor de identificador negativo", "-3", registro(data, "1", "-3"), 1)},
       {"-007 mostrado convertido", registro(data, "1", "-007") + "\n", 102,
-       mensagem("Valor de identificador negativo", "-7", registro(data, "1", "-007"))},
+       comValorLido("Valor de identificador negativo", "-7", registro(data, "1", "-007"), 1)},
       {"alem do double", registro(data, "1", foraDoDouble) + "\n", 103,
-       mensagem("Valor de identificador nao numerico", foraDoDouble,
-                registro(data, "1", foraDoDouble))},
+       comValorLido("Valor de identificador nao numerico", foraDoDouble,
+                    registro(data, "1", foraDoDouble), 1)},
   };
   for (const char* identificador : {"12a", "1.5", "+5", "12 ", "1 2"}) {
     const std::string linha = registro(data, "1", identificador);
     casos.push_back({identificador, linha + "\n", 103,
-                     mensagem("Valor de identificador nao numerico", identificador, linha)});
+                     comValorLido("Valor de identificador nao numerico", identificador, linha, 1)});
   }
   for (const auto& [identificador, mostrado] :
        {std::pair<const char*, const char*>{"0", "0"}, {"000", "0"}, {"-0", "-0"}}) {
@@ -102,8 +94,8 @@ TEST(LeitorVazaoVerificadaTeste, OrigemPeriodicidadeETipo) {
   };
   for (const char* periodicidade : {"di", "Di", "D", "DIA"}) {
     casos.push_back({periodicidade, linha(periodicidade, "MED") + "\n", 105,
-                     mensagem("Valor de periodicidade incorreto. Esperado: DI", periodicidade,
-                              linha(periodicidade, "MED"))});
+                     comValorLido("Valor de periodicidade incorreto. Esperado: DI", periodicidade,
+                                  linha(periodicidade, "MED"), 1)});
   }
   // bytes, not letters: an accented letter counts two
   for (const char* tipo : {"ABC", "123", "A-B", "A B",
@@ -115,7 +107,7 @@ TEST(LeitorVazaoVerificadaTeste, OrigemPeriodicidadeETipo) {
                            "\xC3\xA1"
                            "BC"}) {
     casos.push_back({tipo, linha("DI", tipo) + "\n", 105,
-                     mensagem("Valor de tipo da vazao incorreto", tipo, linha("DI", tipo))});
+                     comValorLido("Valor de tipo da vazao incorreto", tipo, linha("DI", tipo), 1)});
   }
   verificar(casos, semJanela);
 }
@@ -129,17 +121,18 @@ TEST(LeitorVazaoVerificadaTeste, DataHora) {
   for (const char* dataHora :
        {"2021-02-29 10:00:00", "2021-04-31 00:00:00", "2021-13-01 00:00:00", "2021-00-10 00:00:00",
         "1399-12-31 00:00:00", "2021-01-00 00:00:00", "2021-02-30 25:00:00"}) {
-    casos.push_back({dataHora, registro(dataHora) + "\n", 105,
-                     mensagem("Data invalida ou nao existente", dataHora, registro(dataHora))});
+    casos.push_back(
+        {dataHora, registro(dataHora) + "\n", 105,
+         comValorLido("Data invalida ou nao existente", dataHora, registro(dataHora), 1)});
   }
   for (const char* dataHora :
        {"2021-03-15T10:00:00", "2021-03-15 10:00", "2021-03-15", "2021-03/15 10:00:00",
         "21-03-15 10:00:00", "2021-03-15  10:00:00"}) {
     casos.push_back(
         {dataHora, registro(dataHora) + "\n", 105,
-         mensagem("Valor de data e hora no formato incorreto ou em branco\nFormato esperado: "
-                  "AAAA-MM-DD hh:mm:ss",
-                  dataHora, registro(dataHora))});
+         comValorLido("Valor de data e hora no formato incorreto ou em branco\nFormato esperado: "
+                      "AAAA-MM-DD hh:mm:ss",
+                      dataHora, registro(dataHora), 1)});
   }
   const struct {
     const char* dataHora;
@@ -153,13 +146,13 @@ TEST(LeitorVazaoVerificadaTeste, DataHora) {
   };
   for (const auto& parte : partes) {
     casos.push_back({parte.dataHora, registro(parte.dataHora) + "\n", 105,
-                     mensagem(parte.achado, parte.parte, registro(parte.dataHora))});
+                     comValorLido(parte.achado, parte.parte, registro(parte.dataHora), 1)});
   }
   const std::string semData = "1|ANA|DI|MED";
   casos.push_back({"sem data", semData + "\n", 105,
-                   mensagem("Valor de data e hora no formato incorreto ou em branco\nFormato "
-                            "esperado: AAAA-MM-DD hh:mm:ss",
-                            "", semData)});
+                   comValorLido("Valor de data e hora no formato incorreto ou em branco\nFormato "
+                                "esperado: AAAA-MM-DD hh:mm:ss",
+                                "", semData, 1)});
   verificar(casos, semJanela);
 }
 
@@ -169,19 +162,20 @@ TEST(LeitorVazaoVerificadaTeste, Vazao) {
       {"vazia", "1|ANA|DI|MED|" + data + "|\n", 104,
        semValor("Valor de vazao nao informado.", "1|ANA|DI|MED|" + data + "|")},
       {"-0.5", registro(data, "-0.5") + "\n", 102,
-       mensagem("Valor de vazao negativo", "-0.5", registro(data, "-0.5"))},
+       comValorLido("Valor de vazao negativo", "-0.5", registro(data, "-0.5"), 1)},
       {"-0.1 com dezessete digitos", registro(data, "-0.1") + "\n", 102,
-       mensagem("Valor de vazao negativo", "-0.10000000000000001", registro(data, "-0.1"))},
+       comValorLido("Valor de vazao negativo", "-0.10000000000000001", registro(data, "-0.1"), 1)},
       {"-inf", registro(data, "-Infinity") + "\n", 102,
-       mensagem("Valor de vazao negativo", "-inf", registro(data, "-Infinity"))},
+       comValorLido("Valor de vazao negativo", "-inf", registro(data, "-Infinity"), 1)},
       {"brancos em volta", registro(data, " 3.5 ") + "\n", 100, ok},
+      {"a linha acaba no byte nulo", registro(data, std::string("5\0x", 3)) + "\n", 100, ok},
   };
   for (const char* vazao : {"-", "0", "-0", "12.5", "1e3", "nan"}) {
     casos.push_back({vazao, registro(data, vazao) + "\n", 100, ok});
   }
   for (const char* vazao : {"1,5", "1e999", "abc", "5|x", "1 5"}) {
     casos.push_back({vazao, registro(data, vazao) + "\n", 103,
-                     mensagem("Valor de vazao nao numerico", vazao, registro(data, vazao))});
+                     comValorLido("Valor de vazao nao numerico", vazao, registro(data, vazao), 1)});
   }
   verificar(casos, semJanela);
 }
@@ -245,52 +239,35 @@ TEST(LeitorVazaoVerificadaTeste, EntradasEArquivo) {
   PastaTemporaria pasta;
   const std::string valido =
       registro("2021-01-13 00:00:00") + "\n" + registro("2021-01-14 00:00:00") + "\n";
+  const std::string naoConfigurados =
+      "Dias de inicializacao ou data inicializacao nao configurados";
+  const std::string ausente = pasta.caminho("NADA.txt");
+  const std::string ilegivel = pasta.escrever("B.txt", valido);
+  const std::string a = pasta.escrever("A.txt", valido);
   LeitorVazaoVerificada leitor;
-  leitor.numeroKts = 3;
-  leitor.diaInicializacao = 2;
-  leitor.caminho = pasta.escrever("A.txt", valido);
-  // no run date yet
-  Resultado resultado = leitor.validar();
-  EXPECT_EQ(105, resultado.codigo);
-  EXPECT_EQ("Dias de inicializacao ou data inicializacao nao configurados", resultado.mensagem);
-
-  leitor.definirDataInicializacao("15/01/2021");
-  EXPECT_EQ(100, leitor.validar().codigo);
-  leitor.definirDataInicializacao("16/01/2021");
-  EXPECT_EQ("Conjunto de dados incompletos\nFaltando a data 2021-01-15 (inicializacao - 1)",
-            leitor.validar().mensagem);
-  leitor.definirDataInicializacao("15/01/2021");
-
-  // the count of initialisation days is tested before the file
-  leitor.caminho = pasta.caminho("NADA.txt");
-  leitor.diaInicializacao = 0;
-  resultado = leitor.validar();
-  EXPECT_EQ(105, resultado.codigo);
-  EXPECT_EQ("Dias de inicializacao ou data inicializacao nao configurados", resultado.mensagem);
-  leitor.diaInicializacao = 2;
-  resultado = leitor.validar();
-  EXPECT_EQ(197, resultado.codigo);
-  EXPECT_EQ("Arquivo " + leitor.caminho + " nao encontrado", resultado.mensagem);
-
-  // a run date that is no date does not raise
-  leitor.caminho = pasta.escrever("B.txt", valido);
-  leitor.definirDataInicializacao("31/02/2021");
-  resultado = leitor.validar();
-  EXPECT_EQ(105, resultado.codigo);
-  EXPECT_EQ("Dias de inicializacao ou data inicializacao nao configurados", resultado.mensagem);
-  leitor.definirDataInicializacao("1/1");
-  EXPECT_EQ(105, leitor.validar().codigo);
-  leitor.definirDataInicializacao("15/01/2021");
-
-  // with no date required, an unreadable file would pass as an empty one
-  leitor.numeroKts = 1;
-  boost::filesystem::permissions(leitor.caminho, boost::filesystem::no_perms);
-  resultado = executarSemPermissao([&leitor] { return leitor.validar(); });
-  EXPECT_EQ(197, resultado.codigo);
-  EXPECT_EQ("Arquivo " + leitor.caminho + " nao encontrado", resultado.mensagem);
-
-  leitor.caminho = "/proc/self/mem";
-  resultado = leitor.validar();
-  EXPECT_EQ(3, resultado.codigo);
-  EXPECT_EQ("Arquivo de configuracao corrompido: /proc/self/mem", resultado.mensagem);
+  // each row with its inputs; an empty run date leaves the reader without one
+  const std::pair<CasoLeitor, Janela> casos[] = {
+      {{"sem data da rodada", a, 105, naoConfigurados}, {"", 3, 2}},
+      {{"valido", a, 100, ok}, doisDias},
+      {{"outra rodada", a, 196,
+        "Conjunto de dados incompletos\nFaltando a data 2021-01-15 (inicializacao - 1)"},
+       {"16/01/2021", 3, 2}},
+      // the count of initialisation days is tested before the file
+      {{"sem dias de inicializacao", ausente, 105, naoConfigurados}, {"15/01/2021", 3, 0}},
+      {{"ausente", ausente, 197, "Arquivo " + ausente + " nao encontrado"}, doisDias},
+      // a run date that is no date does not raise
+      {{"rodada que nao e data", a, 105, naoConfigurados}, {"31/02/2021", 3, 2}},
+      {{"rodada curta", a, 105, naoConfigurados}, {"1/1", 3, 2}},
+      // with no date required, an unreadable file would pass as an empty one
+      {{"ilegivel", ilegivel, 197, "Arquivo " + ilegivel + " nao encontrado"}, semJanela},
+      {{"erro de leitura", "/proc/self/mem", 3,
+        "Arquivo de configuracao corrompido: /proc/self/mem"},
+       semJanela},
+  };
+  for (const auto& [caso, janela] : casos) {
+    if (!janela.dataRodada.empty()) leitor.definirDataInicializacao(janela.dataRodada);
+    leitor.numeroKts = janela.numeroKts;
+    leitor.diaInicializacao = janela.diaInicializacao;
+    verificarArquivos(std::vector<CasoLeitor>{caso}, leitor, ilegivel);
+  }
 }
