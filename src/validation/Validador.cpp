@@ -11,6 +11,12 @@ std::string Validador::caminhoEntrada(const std::string& nomeArquivo) const {
   return diretorio + plataforma::separador + "Arq_Entrada" + plataforma::separador + nomeArquivo;
 }
 
+bool Validador::relatarFalha(const std::string& falha) {
+  if (ultimoResultado.codigo == 100) return false;
+  relatorio += falha + ultimoResultado.mensagem;
+  return true;
+}
+
 void Validador::ajustarParametros(std::string novoDiretorio, int32_t novoModo) {
   if (novoModo == -10000 || novoModo == -30000) {
     diretorio = novoDiretorio;
@@ -77,10 +83,7 @@ int32_t Validador::validarArquivoCaso() {
   leitor.caminho = caminhoEntrada("caso.txt");
   ultimoResultado = leitor.validar();
   relatorio += std::string("Realizando validacao do arquivo ") + "caso.txt" + "\n";
-  if (ultimoResultado.codigo != 100) {
-    relatorio += ultimoResultado.mensagem;
-    return 203;
-  }
+  if (relatarFalha("")) return 203;
   subBacias = leitor.subBacias;
   for (const std::string& nome : subBacias) dadosSubBacias[nome] = DadosSubBacia();
   relatorio += std::string("Arquivo ") + "caso.txt" + " OK\n";

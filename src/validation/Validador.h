@@ -51,4 +51,6 @@ class Validador {
  private:
   // diretorio, separator, "Arq_Entrada", separator, file name.
   std::string caminhoEntrada(const std::string& nomeArquivo) const;
+  // After a reader run: a failing result appends falha, then the reader's message, to the report.
+  bool relatarFalha(const std::string& falha);
 };

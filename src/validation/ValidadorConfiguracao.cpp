@@ -29,11 +29,8 @@ int32_t Validador::validarArquivosInicializacao() {
   for (const std::string& subBacia : subBacias) {
     leitor.caminho = caminhoEntrada(subBacia + "_INICIALIZACAO.txt");
     ultimoResultado = leitor.validar();
-    if (ultimoResultado.codigo != 100) {
-      relatorio += "Verificacao falhou para o seguinte arquivo: " + leitor.caminho + "\n" +
-                   ultimoResultado.mensagem;
+    if (relatarFalha("Verificacao falhou para o seguinte arquivo: " + leitor.caminho + "\n"))
       return 203;
-    }
     DadosSubBacia& dados = dadosSubBacias[subBacia];
     dados.diaInicializacao = leitor.diaInicializacao;
     dados.dataRodada = leitor.dataRodada;
@@ -49,12 +46,9 @@ int32_t Validador::validarArquivosParametros() {
   for (const std::string& subBacia : subBacias) {
     leitor.caminho = caminhoEntrada(subBacia + "_PARAMETROS.txt");
     ultimoResultado = leitor.validar();
-    if (ultimoResultado.codigo != 100) {
-      // "Verficacao" as the operators know it
-      relatorio += "Verficacao falhou para o seguinte arquivo: " + leitor.caminho + "\n" +
-                   ultimoResultado.mensagem;
+    // "Verficacao" as the operators know it
+    if (relatarFalha("Verficacao falhou para o seguinte arquivo: " + leitor.caminho + "\n"))
       return 203;
-    }
     dadosSubBacias[subBacia].numeroKts = leitor.numeroKts;
   }
   relatorio += "Arquivos de parametros OK\n";
@@ -66,10 +60,7 @@ int32_t Validador::validarArquivoModelosPrecipitacao() {
   leitor.caminho = caminhoEntrada("modelos_precipitacao.txt");
   ultimoResultado = leitor.validar();
   relatorio += std::string("Realizando validacao do arquivo ") + "modelos_precipitacao.txt" + "\n";
-  if (ultimoResultado.codigo != 100) {
-    relatorio += ultimoResultado.mensagem;
-    return 203;
-  }
+  if (relatarFalha("")) return 203;
   modelos = leitor.modelos;
   relatorio += std::string("Arquivo ") + "modelos_precipitacao.txt" + " OK\n";
   return 200;

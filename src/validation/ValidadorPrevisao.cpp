@@ -123,11 +123,8 @@ int32_t Validador::validarArquivosPontosGrade() {
       const std::string radical = radicalModelo(modelo);
       leitor.caminho = caminhoEntrada(subBacia + "_" + radical + ".txt");
       ultimoResultado = leitor.validar();
-      if (ultimoResultado.codigo != 100) {
-        relatorio += "Verificacao falhou para o seguinte arquivo: " + leitor.caminho + "\n" +
-                     ultimoResultado.mensagem;
+      if (relatarFalha("Verificacao falhou para o seguinte arquivo: " + leitor.caminho + "\n"))
         return 203;
-      }
       coordenadasGrade[subBacia + "__" + radical] = leitor.coordenadas;
     }
   }
@@ -161,12 +158,9 @@ int32_t Validador::validarPrecipitacaoPrevistaModeloNovo() {
       leitor.caminho = caminho;
       leitor.modeloNovo = modeloNovo;
       ultimoResultado = leitor.validar();
-      if (ultimoResultado.codigo != 100) {
-        relatorio += "Verificacao falhou para " + caminho + "\n" + "Sub Bacia: " + subBacia + "\n" +
-                     "Dias Previsao: " + textoInteiro(dados.diasPrevisao) + "\n" +
-                     ultimoResultado.mensagem;
+      if (relatarFalha("Verificacao falhou para " + caminho + "\n" + "Sub Bacia: " + subBacia +
+                       "\n" + "Dias Previsao: " + textoInteiro(dados.diasPrevisao) + "\n"))
         return 203;
-      }
       if (!coordenadasPresentes(*this, leitor.mapaCoordenadas, subBacia, radical, nomeArquivo))
         return 203;
     }
@@ -205,10 +199,7 @@ int32_t Validador::validarPrecipitacaoPrevistaModeloAntigo() {
         }
         leitor.modeloNovo = modeloNovo;
         ultimoResultado = leitor.validar();
-        if (ultimoResultado.codigo != 100) {
-          relatorio += "Verificacao falhou para " + caminho + "\n" + ultimoResultado.mensagem;
-          return 203;
-        }
+        if (relatarFalha("Verificacao falhou para " + caminho + "\n")) return 203;
         if (!coordenadasPresentes(*this, leitor.mapaCoordenadas, subBacia, radical, nome))
           return 203;
       }

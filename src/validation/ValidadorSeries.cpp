@@ -11,11 +11,8 @@ int32_t Validador::validarArquivosEvapotranspiracao() {
   for (const std::string& subBacia : subBacias) {
     leitor.caminho = caminhoEntrada(subBacia + "_EVAPOTRANSPIRACAO.txt");
     ultimoResultado = leitor.validar();
-    if (ultimoResultado.codigo != 100) {
-      relatorio += "Verificacao falhou para o seguinte arquivo: " + leitor.caminho + "\n" +
-                   ultimoResultado.mensagem;
+    if (relatarFalha("Verificacao falhou para o seguinte arquivo: " + leitor.caminho + "\n"))
       return 203;
-    }
   }
   relatorio += std::string("Arquivos de ") + "evapotranspiracao" + " OK\n";
   return 200;
@@ -27,11 +24,8 @@ int32_t Validador::validarArquivosConfiguracaoPostos() {
   for (const std::string& subBacia : subBacias) {
     leitor.caminho = caminhoEntrada(subBacia + "_POSTOS_PLU.txt");
     ultimoResultado = leitor.validar();
-    if (ultimoResultado.codigo != 100) {
-      relatorio += "Verificacao falhou para o seguinte arquivo: " + leitor.caminho + "\n" +
-                   ultimoResultado.mensagem;
+    if (relatarFalha("Verificacao falhou para o seguinte arquivo: " + leitor.caminho + "\n"))
       return 203;
-    }
     const std::vector<std::string> postos = leitor.identificadores;
     for (const std::string& posto : postos) {
       const std::string caminhoChuva = caminhoEntrada(posto + "_c.txt");
@@ -61,10 +55,7 @@ int32_t Validador::validarArquivosPostosPluviometricos() {
       leitor.dataRodada = dados.dataRodada;
       leitor.identificadorEsperado = minusculas(posto);
       ultimoResultado = leitor.validar();
-      if (ultimoResultado.codigo != 100) {
-        relatorio += "Verificacao falhou para " + leitor.caminho + "\n" + ultimoResultado.mensagem;
-        return 203;
-      }
+      if (relatarFalha("Verificacao falhou para " + leitor.caminho + "\n")) return 203;
     }
   }
   relatorio += "Arquivos de postos pluviometricos OK\n";
@@ -81,11 +72,8 @@ int32_t Validador::validarArquivosVazaoVerificada() {
     leitor.diaInicializacao = dados.diaInicializacao;
     leitor.numeroKts = dados.numeroKts;
     ultimoResultado = leitor.validar();
-    if (ultimoResultado.codigo != 100) {
-      relatorio += "Verificacao falhou para o seguinte arquivo: " + leitor.caminho + "\n" +
-                   ultimoResultado.mensagem;
+    if (relatarFalha("Verificacao falhou para o seguinte arquivo: " + leitor.caminho + "\n"))
       return 203;
-    }
   }
   relatorio += "Arquivos de vazao verificada OK\n";
   return 200;
