@@ -92,8 +92,9 @@ void LeitorPostos::validarFinal(Resultado& resultado) {
         196};
     return;
   }
-  // both bounds pass; the message shows rounder bounds than the ones tested
-  if (somaKe < 0.99499 || somaKe > 1.00401) {
+  // both bounds pass, a sum that is not a number does not; the message shows rounder bounds
+  // than the ones tested
+  if (!(somaKe >= 0.99499 && somaKe <= 1.00401)) {
     resultado = {"Tolerancia na soma de kes excedida" + trechoSomaPesos(somaKe), 196};
     return;
   }
@@ -147,7 +148,8 @@ void LeitorPostos::validarKe(Resultado& resultado, std::string ke) {
     return;
   }
   const double valor = boost::lexical_cast<double>(ke);
-  if (!(valor >= 0.0 && valor <= 1.0)) {  // nan too: no weight that is not a number is summed
+  // nan passes (no comparison with it holds) and fails the form below, so it is never summed
+  if (valor < 0.0 || valor > 1.0) {
     resultado = {"Valor de ke incorreto. Intervalo permitido: 0 <= ke <= 1" + trechoValorLido(ke) +
                      trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
                  105};
