@@ -31,7 +31,7 @@ Resultado LeitorInicializacao::validar() {
     arquivo.exceptions(std::ios::badbit);
     arquivo.open(caminho);
     // a file that exists but cannot be opened ends here too
-    if (arquivo.peek() == std::ifstream::traits_type::eof()) return {"Arquivo vazio", 196};
+    if (plataforma::textoTerminado(arquivo)) return {"Arquivo vazio", 196};
     lerCampos(arquivo, resultado);
   } catch (const std::exception&) {
     return {"Arquivo de inicializacao corrompido\nCaminho do arquivo: " + caminho, 197};

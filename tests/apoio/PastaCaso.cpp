@@ -1,11 +1,8 @@
 #include "apoio/PastaCaso.h"
 
 #include <cstdlib>
-#include <sstream>
 
 #include <boost/filesystem.hpp>
-
-#include "platform/Plataforma.h"
 
 PastaCaso::PastaCaso() {
   for (const char* nome : {"bin", "logs", "Arq_Entrada", "Arq_Saida"})
@@ -69,11 +66,4 @@ Saida PastaCaso::executar() const {
 }
 #endif
 
-std::vector<std::string> Saida::linhas() const {
-  std::vector<std::string> resultado;
-  std::istringstream leitura(console);
-  std::string linha;
-  // the console's text mode ends each line with a carriage return on Windows
-  while (plataforma::lerLinha(leitura, linha)) resultado.push_back(linha);
-  return resultado;
-}
+std::vector<std::string> Saida::linhas() const { return linhasTexto(console); }

@@ -42,6 +42,7 @@ TEST(LeitorInicializacaoTeste, LinhasAusentes) {
       {"valido, setima linha ignorada", valido + "qualquer coisa\n", 100,
        "Validacao inicializacao OK"},
       {"vazio", "", 196, "Arquivo vazio"},
+      {"0x1A no inicio: vazio", "\x1A" + valido, 196, "Arquivo vazio"},
       {"so a data", "01/03/2021\n", 196, "Campo dia inicializacao nao informado"},
       {"terceira linha em branco", "01/03/2021\n10\n\n12.5\n30\n45\n", 196,
        "Campo dias previsao nao informado"},

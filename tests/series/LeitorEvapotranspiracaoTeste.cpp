@@ -39,6 +39,10 @@ TEST(LeitorEvapotranspiracaoTeste, LinhasEMeses) {
       {"doze meses e linhas vazias no fim", meses(12) + "\n\n", 100, ok},
       {"seis meses", meses(6), 100, ok},
       {"crlf", "1 2.0\r\n2 3.0\r\n", 100, ok},
+      // 0x1A ends the text: the lines after it are never read
+      {"0x1A no inicio de uma linha", "1 2.0\n\x1A\nx y\n", 100, ok},
+      {"0x1A no meio da linha: o que vem antes e uma linha", "1 2.0\n2 3,0\x1A" "9\nx y\n", 105,
+       comValorLido("Valor do campo evapotranspiracao nao numerico", "3,0", "2 3,0", 2)},
       {"primeira linha vazia", "\n1 2.0\n", 196,
        "Linha em branco encontrada no arquivo\nNumero da linha: 1"},
       {"linha vazia no meio nao conta", "1 2.0\n\n2 3.0\n", 196,
@@ -93,6 +97,11 @@ TEST(LeitorEvapotranspiracaoTeste, Valores) {
       {"virgula", "1 2,5\n", 105, valor(naoNumerico, "2,5")},
       {"branco no fim", "1 2.5 \n", 105, valor(naoNumerico, "2.5 ")},
       {"unidade depois", "1 2.5 mm\n", 105, valor(naoNumerico, "2.5 mm")},
+      // only one carriage return belongs to the line end, and only before a line feed
+      {"dois retornos de carro antes do fim de linha", "1 4.6\r\r\n", 105,
+       valor(naoNumerico, "4.6\r")},
+      {"retorno de carro no fim do arquivo", "1 4.6\r", 105, valor(naoNumerico, "4.6\r")},
+      {"retorno de carro antes de 0x1A", "1 4.6\r\x1A\n", 105, valor(naoNumerico, "4.6\r")},
       {"so o mes", "1\n", 105, comValorLido(naoNumerico, "", "1", 1)},
   });
 }

@@ -70,6 +70,7 @@ TEST(LeitorCasoTeste, NomesEContagem) {
       {"nome vazio conta", "2\n'sem nome\nA\n", 100, ok, {"", "A"}},
       {"linhas em branco no fim", "2\nA\nB\n\n\n", 100, ok, {"A", "B"}},
       {"retorno de carro", "2\r\nA\r\nB\r\n", 100, ok, {"A", "B"}},
+      {"0x1A no fim do arquivo", "2\r\nA\r\nB\r\n\x1A", 100, ok, {"A", "B"}},
       {"nome longo", "1\n" + longo + "\n", 100, ok, {longo}},
       {"nome ate o byte nulo", "2\nA\0B\nA\0C\n"s, 196, "Nome de sub-bacia duplicado: A"},
       {"prefixo ordena antes", "2\nAB\nA\n", 100, ok, {"A", "AB"}},
