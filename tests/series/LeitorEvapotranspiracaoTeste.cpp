@@ -41,7 +41,7 @@ TEST(LeitorEvapotranspiracaoTeste, LinhasEMeses) {
       {"crlf", "1 2.0\r\n2 3.0\r\n", 100, ok},
       // 0x1A ends the text: the lines after it are never read
       {"0x1A no inicio de uma linha", "1 2.0\n\x1A\nx y\n", 100, ok},
-      {"0x1A no meio da linha: o que vem antes e uma linha", "1 2.0\n2 3,0\x1A" "9\nx y\n", 105,
+      {"0x1A no meio da linha: o que vem antes e uma linha", "1 2.0\n2 3,0\x1Ax\nx y\n", 105,
        comValorLido("Valor do campo evapotranspiracao nao numerico", "3,0", "2 3,0", 2)},
       {"primeira linha vazia", "\n1 2.0\n", 196,
        "Linha em branco encontrada no arquivo\nNumero da linha: 1"},
