@@ -1,5 +1,6 @@
 #include "config/LeitorConfiguracao.h"
 
+#include <algorithm>
 #include <exception>
 #include <fstream>
 
@@ -12,15 +13,21 @@
 namespace {
 
 // Key before the first '=', value up to the first apostrophe; a line without '=' is all key. A
-// NUL byte ends the line, as it ends the C string a scan of "%[^=]=%[^']" reads.
+// NUL byte in the key ends the line, as it ends the C string a scan of "%[^=]=%[^']" reads; one
+// after the '=' stays in the value.
 void separarChaveValor(const std::string& linha, std::string& chave, std::string& valor) {
-  const std::string texto = linha.substr(0, linha.find('\0'));
-  const std::string::size_type igual = texto.find('=');
-  chave = texto.substr(0, igual);
+  const std::string::size_type igual = linha.find('=');
+  const std::string::size_type nulo = linha.find('\0');
+  chave = linha.substr(0, std::min(igual, nulo));
   valor.clear();
   // an empty key stops the split before the value, as the scan would
-  if (igual == std::string::npos || igual == 0) return;
-  valor = valorAntesDoComentario(texto.substr(igual + 1));
+  if (igual == std::string::npos || igual == 0 || nulo < igual) return;
+  valor = valorAntesDoComentario(linha.substr(igual + 1));
+}
+
+// A word value (one of a list) ends at a NUL byte; a number keeps it and fails its check.
+std::string palavra(const std::string& valor) {
+  return boost::trim_copy(valor.substr(0, valor.find('\0')));
 }
 
 }  // namespace
@@ -104,14 +111,14 @@ void LeitorConfiguracao::validarCampo(Resultado& resultado, std::string chave, s
   } else if (chave == "constA" || chave == "constB") {
     validarReal(resultado, chave, valor, 1);
   } else if (chave == "objetivo") {
-    validarValorPermitido(resultado, chave, valor, valoresObjetivo);
+    validarValorPermitido(resultado, chave, palavra(valor), valoresObjetivo);
   } else if (chave == "pesos" || chave == "graficos") {
-    validarValorPermitido(resultado, chave, valor, valoresLigaDesliga);
+    validarValorPermitido(resultado, chave, palavra(valor), valoresLigaDesliga);
   } else if (chave == "semente") {
     validarInteiro(resultado, chave, valor, 3);
   } else if (chave == "arqPrev") {
-    validarValorPermitido(resultado, chave, valor, valoresArqPrev);
-    arqPrev = valor == "1";
+    validarValorPermitido(resultado, chave, palavra(valor), valoresArqPrev);
+    arqPrev = palavra(valor) == "1";
   } else {
     return;
   }

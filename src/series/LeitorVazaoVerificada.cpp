@@ -16,9 +16,8 @@
 namespace {
 
 // Fields 1 to 5 end at the next "|", field 6 takes the rest; an empty field ends the cut, so it
-// and every later field stay empty.
-void cortarCampos(const std::string& linhaLida, std::string (&campos)[6]) {
-  const std::string linha = linhaLida.substr(0, linhaLida.find('\0'));  // a C string ends there
+// and every later field stay empty. A NUL byte is a byte of its field: a number holding one fails.
+void cortarCampos(const std::string& linha, std::string (&campos)[6]) {
   for (std::string& campo : campos) campo.clear();
   std::string::size_type inicio = 0;
   for (int i = 0; i < 6; ++i) {

@@ -46,14 +46,13 @@ std::string textoDadosIncompletos(const std::string& faltando, int64_t diasAntes
 
 std::vector<std::string> camposVarredura(const std::string& linha, size_t palavras) {
   static const char* const brancos = " \t\n\v\f\r";
-  const std::string texto = linha.substr(0, linha.find('\0'));
   std::vector<std::string> campos(palavras + 1);
   size_t posicao = 0;
   for (size_t i = 0; i <= palavras; ++i) {
-    posicao = texto.find_first_not_of(brancos, posicao);
+    posicao = linha.find_first_not_of(brancos, posicao);
     if (posicao == std::string::npos) break;
-    const size_t fim = i < palavras ? texto.find_first_of(brancos, posicao) : texto.size();
-    campos[i] = texto.substr(posicao, fim - posicao);
+    const size_t fim = i < palavras ? linha.find_first_of(brancos, posicao) : linha.size();
+    campos[i] = linha.substr(posicao, fim - posicao);
     posicao = fim;
   }
   return campos;

@@ -34,7 +34,8 @@ std::string textoDadosIncompletos(const std::string& faltando, int64_t diasAntes
 
 // Fields as a scan with `palavras` "%s" directives and a final "%[^\n]" gives them: runs of
 // non-blanks, then the rest of the line after the blanks that follow them. A field the line does
-// not reach is empty; the scan stops at a NUL byte, like the C string it mirrors.
+// not reach is empty. A NUL byte is a byte of its field, so a number holding one fails its check
+// instead of passing as the digits before it.
 std::vector<std::string> camposVarredura(const std::string& linha, size_t palavras);
 
 // A field finding with every piece: "Valor do campo " + nome + achado (" nao numerico",

@@ -36,6 +36,11 @@ inline std::string comValorLido(const std::string& achado, const std::string& va
          "\nNumero da linha: " + std::to_string(numero);
 }
 
+// Two texts joined by a NUL byte.
+inline std::string comNulo(const std::string& antes, const std::string& depois) {
+  return antes + '\0' + depois;
+}
+
 // The field message of the initial-state and parameter readers: "Valor do campo " + nome + the
 // finding, then the value, line and line-number pieces.
 inline std::string campo(const std::string& nome, const std::string& achado,

@@ -110,6 +110,12 @@ TEST(LeitorConfiguracaoTeste, SeparacaoDaLinha) {
        "Valor invalido para objetivo\nValor lido: mapa\nValores permitidos: mape cef somacoef dm\n"
        "Numero da linha: 3"},
       {"byte nulo encerra a linha", "pesos = on\0x\n"s + completo, 100, "Validacao zel.conf OK"},
+      {"byte nulo depois de brancos encerra a palavra", "pesos = on \0x\n"s + completo, 100,
+       "Validacao zel.conf OK"},
+      {"byte nulo na chave: valor vazio", "alvo\0 = 5\n"s, 105,
+       "Valor de alvo nao numerico\nValor lido: \nNumero da linha: 1"},
+      {"byte nulo num numero: nao numerico", "alvo = " + comNulo("-2", "5") + "\n", 105,
+       "Valor de alvo nao numerico\nValor lido: " + comNulo("-2", "5") + "\nNumero da linha: 1"},
       {"tabulacao aparada na chave e no valor", "\tpesos\t=\ton\t\n" + completo, 100,
        "Validacao zel.conf OK"},
       {"primeira falha encerra: sem aviso", "semente = 0\npesos = x\n", 101,

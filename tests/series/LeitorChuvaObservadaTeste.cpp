@@ -118,9 +118,12 @@ TEST(LeitorChuvaObservadaTeste, Hora) {
 
 TEST(LeitorChuvaObservadaTeste, Precipitacao) {
   const auto linha = [](const std::string& valor) { return "posto1 15/01/2021 0700 " + valor; };
+  const std::string nulo = comNulo("1", "2.5");  // a NUL byte is a byte of the value
   std::vector<CasoLeitor> casos = {
       {"vazia", "posto1 15/01/2021 0700\n", 104,
        "Valor de precipitacao nao informado\nLinha: posto1 15/01/2021 0700\nNumero da linha: 1"},
+      {"byte nulo entre digitos", linha(nulo) + "\n", 103,
+       comValorLido("Valor de precipitacao nao numerico", nulo, linha(nulo), 1)},
   };
   for (const char* valor :
        {"-", "0", "-0", "0.0", "12.5", "1e2", "nan", "NaN", "-nan", "inf", "INFINITY"}) {

@@ -58,6 +58,9 @@ TEST(LeitorVazaoVerificadaTeste, Identificador) {
       {"alem do double", registro(data, "1", foraDoDouble) + "\n", 103,
        comValorLido("Valor de identificador nao numerico", foraDoDouble,
                     registro(data, "1", foraDoDouble), 1)},
+      {"byte nulo entre digitos", registro(data, "1", comNulo("1", "2")) + "\n", 103,
+       comValorLido("Valor de identificador nao numerico", comNulo("1", "2"),
+                    registro(data, "1", comNulo("1", "2")), 1)},
   };
   for (const char* identificador : {"12a", "1.5", "+5", "12 ", "1 2"}) {
     const std::string linha = registro(data, "1", identificador);
@@ -168,7 +171,13 @@ TEST(LeitorVazaoVerificadaTeste, Vazao) {
       {"-inf", registro(data, "-Infinity") + "\n", 102,
        comValorLido("Valor de vazao negativo", "-inf", registro(data, "-Infinity"), 1)},
       {"brancos em volta", registro(data, " 3.5 ") + "\n", 100, ok},
-      {"a linha acaba no byte nulo", registro(data, std::string("5\0x", 3)) + "\n", 100, ok},
+      // a NUL byte is a byte of the value: never the number before it
+      {"byte nulo no valor", registro(data, comNulo("5", "x")) + "\n", 103,
+       comValorLido("Valor de vazao nao numerico", comNulo("5", "x"),
+                    registro(data, comNulo("5", "x")), 1)},
+      {"byte nulo entre digitos", registro(data, comNulo("2", "30.00")) + "\n", 103,
+       comValorLido("Valor de vazao nao numerico", comNulo("2", "30.00"),
+                    registro(data, comNulo("2", "30.00")), 1)},
   };
   for (const char* vazao : {"-", "0", "-0", "12.5", "1e3", "nan"}) {
     casos.push_back({vazao, registro(data, vazao) + "\n", 100, ok});
