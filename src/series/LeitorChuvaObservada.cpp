@@ -146,9 +146,7 @@ void LeitorChuvaObservada::validarData(const std::string& data, Resultado& resul
                  105};
     return;
   }
-  if (!existeNoCalendario(valorDigitos(data, 6, 4), valorDigitos(data, 3, 2),
-                          valorDigitos(data, 0, 2)) &&
-      !dataExiste(data, formato, valoresEspeciais, analisador)) {
+  if (!existeDiaMesAno(data) && !dataExiste(data, formato, valoresEspeciais, analisador)) {
     resultado = {"Data invalida ou nao existente" + trechoValorLido(data) + trechoLinha(linha) +
                      trechoNumeroLinha(numeroLinha),
                  105};

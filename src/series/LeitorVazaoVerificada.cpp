@@ -73,7 +73,7 @@ Resultado LeitorVazaoVerificada::validar() {
     if (resultado.codigo != 100) return;
     validarDataHora(campos[4], resultado, linha, formato, valoresEspeciais, analisador);
     if (resultado.codigo != 100) return;
-    registrarDia(numeroAnoMesDia(campos[4]));  // both date forms give the same day
+    registrarDia(numeroDataHora(campos[4]));  // both date forms give the same day
     validarVazao(campos[5], resultado, linha);
   };
   try {
@@ -211,9 +211,7 @@ void LeitorVazaoVerificada::validarDataHora(const std::string& dataHora, Resulta
     return;
   }
   // the date separators are skipped, not compared, so both forms parse alike
-  if (!existeNoCalendario(valorDigitos(dataHora, 0, 4), valorDigitos(dataHora, 5, 2),
-                          valorDigitos(dataHora, 8, 2)) &&
-      !dataExiste(dataHora, formato, valoresEspeciais, analisador)) {
+  if (!existeDataHora(dataHora) && !dataExiste(dataHora, formato, valoresEspeciais, analisador)) {
     resultado = {"Data invalida ou nao existente" + trechoValorLido(dataHora) + trechoLinha(linha) +
                      trechoNumeroLinha(numeroLinha),
                  105};

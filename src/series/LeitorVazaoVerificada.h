@@ -28,8 +28,8 @@ class LeitorVazaoVerificada {
   void validarOrigem(std::string origem, Resultado& resultado, std::string linha);
   void validarPeriodicidade(std::string periodicidade, Resultado& resultado, std::string linha);
   void validarTipo(std::string tipo, Resultado& resultado, std::string linha);
-  void validarDataHora(const std::string& dataHora, Resultado& resultado,
-                       const std::string& linha, const std::string& formato,
+  void validarDataHora(const std::string& dataHora, Resultado& resultado, const std::string& linha,
+                       const std::string& formato,
                        const AnalisadorValoresEspeciais& valoresEspeciais,
                        const AnalisadorData& analisador);
   void validarVazao(std::string vazao, Resultado& resultado, std::string linha);

@@ -56,7 +56,8 @@ DataCivil dataDoNumero(int64_t numeroDia) {
   const int64_t diaDoAno = diaDaEra - (365 * anoDaEra + anoDaEra / 4 - anoDaEra / 100);
   const int64_t mesDeMarco = (5 * diaDoAno + 2) / 153;
   const int64_t mes = mesDeMarco < 10 ? mesDeMarco + 3 : mesDeMarco - 9;
-  return {anoDaEra + era * 400 + (mes <= 2 ? 1 : 0), mes, diaDoAno - (153 * mesDeMarco + 2) / 5 + 1};
+  return {anoDaEra + era * 400 + (mes <= 2 ? 1 : 0), mes,
+          diaDoAno - (153 * mesDeMarco + 2) / 5 + 1};
 }
 
 std::string doisDigitos(int64_t valor) {
@@ -95,14 +96,26 @@ int64_t valorDigitos(std::string_view texto, size_t inicio, size_t quantidade) {
 
 bool formaDiaMesAno(std::string_view texto) { return seguemMolde(texto, "99/99/9999"); }
 
-int64_t numeroDiaMesAno(std::string_view texto) {
-  return numeroDoDia(valorDigitos(texto, 6, 4), valorDigitos(texto, 3, 2), valorDigitos(texto, 0, 2));
-}
-
-int64_t numeroAnoMesDia(std::string_view texto) {
-  return numeroDoDia(valorDigitos(texto, 0, 4), valorDigitos(texto, 5, 2), valorDigitos(texto, 8, 2));
-}
-
 bool formaDataHora(std::string_view texto) {
   return seguemMolde(texto, "9999-99-99 99:99:99") || seguemMolde(texto, "9999/99/99 99:99:99");
+}
+
+bool existeDiaMesAno(std::string_view texto) {
+  return existeNoCalendario(valorDigitos(texto, 6, 4), valorDigitos(texto, 3, 2),
+                            valorDigitos(texto, 0, 2));
+}
+
+int64_t numeroDiaMesAno(std::string_view texto) {
+  return numeroDoDia(valorDigitos(texto, 6, 4), valorDigitos(texto, 3, 2),
+                     valorDigitos(texto, 0, 2));
+}
+
+bool existeDataHora(std::string_view texto) {
+  return existeNoCalendario(valorDigitos(texto, 0, 4), valorDigitos(texto, 5, 2),
+                            valorDigitos(texto, 8, 2));
+}
+
+int64_t numeroDataHora(std::string_view texto) {
+  return numeroDoDia(valorDigitos(texto, 0, 4), valorDigitos(texto, 5, 2),
+                     valorDigitos(texto, 8, 2));
 }

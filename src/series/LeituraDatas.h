@@ -54,8 +54,8 @@ bool dataExiste(const std::string& texto, const std::string& formato,
                 const AnalisadorValoresEspeciais& valoresEspeciais,
                 const AnalisadorData& analisador);
 
-// Calendar arithmetic by day numbers: days since 01/01/1970, negative before it, any year of the
-// gregorian calendar carried back. The readers compare and step through days with these numbers
+// Calendar arithmetic by day numbers: days since 01/01/1970, negative before it, on the
+// proleptic gregorian calendar. The readers compare and step through days with these numbers
 // and write a date text only into a message.
 constexpr int64_t numeroDoDia(int64_t ano, int64_t mes, int64_t dia) {
   // years counted from March, so that the leap day ends the year; eras of 400 years
@@ -85,12 +85,14 @@ int64_t valorDigitos(std::string_view texto, size_t inicio, size_t quantidade);
 // Whole-text match of "[0-9]{2}\/[0-9]{2}\/[0-9]{4}": day, month and year at 0, 3 and 6.
 bool formaDiaMesAno(std::string_view texto);
 
-// Day number of a text of that form that is a date.
+// For a text of that form: whether the parser takes it as a date, and its day number.
+bool existeDiaMesAno(std::string_view texto);
 int64_t numeroDiaMesAno(std::string_view texto);
-
-// Day number of a text of the date-time form below whose date part is a date.
-int64_t numeroAnoMesDia(std::string_view texto);
 
 // Whole-text match of "AAAA-MM-DD hh:mm:ss" or "AAAA/MM/DD hh:mm:ss", digits where the letters are
 // (one "-" and one "/" fail): year, month and day at 0, 5 and 8, the time at 11, 14 and 17.
 bool formaDataHora(std::string_view texto);
+
+// For a text of that form: whether the parser takes its date part as a date, and its day number.
+bool existeDataHora(std::string_view texto);
+int64_t numeroDataHora(std::string_view texto);

@@ -19,9 +19,9 @@ struct CasoData {
 
 // Each row through the hand-written checks and through the patterns and the parser they stand in
 // for: all four answers must be the row's.
-template <class Forma, class Existe>
-void verificarDatas(const std::vector<CasoData>& casos, Forma forma, Existe existe,
-                    const std::string& formato, const std::vector<boost::regex>& padroes) {
+void verificarDatas(const std::vector<CasoData>& casos, bool (*forma)(std::string_view),
+                    bool (*existe)(std::string_view), const std::string& formato,
+                    const std::vector<boost::regex>& padroes) {
   const AnalisadorValoresEspeciais valoresEspeciais = criarAnalisadorValoresEspeciais();
   const AnalisadorData analisador(formato, std::locale::classic());
   for (const CasoData& caso : casos) {
@@ -84,13 +84,8 @@ TEST(LeituraDatasTeste, DiaMesAnoComoPadraoEAnalisador) {
       {"01/01/202\xB2", false, false},
       {"", false, false},
   };
-  verificarDatas(
-      casos, formaDiaMesAno,
-      [](const std::string& texto) {
-        return existeNoCalendario(valorDigitos(texto, 6, 4), valorDigitos(texto, 3, 2),
-                                  valorDigitos(texto, 0, 2));
-      },
-      "%d/%m/%Y", {boost::regex("[0-9]{2}\\/[0-9]{2}\\/[0-9]{4}")});
+  verificarDatas(casos, formaDiaMesAno, existeDiaMesAno, "%d/%m/%Y",
+                 {boost::regex("[0-9]{2}\\/[0-9]{2}\\/[0-9]{4}")});
 }
 
 TEST(LeituraDatasTeste, DataHoraComoPadroesEAnalisador) {
@@ -128,12 +123,7 @@ TEST(LeituraDatasTeste, DataHoraComoPadroesEAnalisador) {
       {"", false, false},
   };
   verificarDatas(
-      casos, formaDataHora,
-      [](const std::string& texto) {
-        return existeNoCalendario(valorDigitos(texto, 0, 4), valorDigitos(texto, 5, 2),
-                                  valorDigitos(texto, 8, 2));
-      },
-      "%Y-%m-%d %T",
+      casos, formaDataHora, existeDataHora, "%Y-%m-%d %T",
       {boost::regex("^[0-9]{4}\\-[0-9]{2}\\-[0-9]{2}\\ [0-9]{2}\\:[0-9]{2}\\:[0-9]{2}$"),
        boost::regex("^[0-9]{4}\\/[0-9]{2}\\/[0-9]{2}\\ [0-9]{2}\\:[0-9]{2}\\:[0-9]{2}$")});
 }
