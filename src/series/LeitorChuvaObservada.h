@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include <boost/regex.hpp>
 
@@ -25,18 +24,18 @@ class LeitorChuvaObservada {
 
  private:
   void validarIdentificador(std::string identificador, Resultado& resultado, std::string linha);
-  void validarData(std::string data, Resultado& resultado, std::string linha,
+  void validarData(const std::string& data, Resultado& resultado, const std::string& linha,
                    const std::string& formato, const AnalisadorValoresEspeciais& valoresEspeciais,
                    const AnalisadorData& analisador, const boost::regex& regexData);
   void validarHora(std::string hora, Resultado& resultado, std::string linha);
   void validarPrecipitacao(std::string precipitacao, Resultado& resultado, std::string linha);
-  void validarOrdemCronologica(Resultado& resultado, const std::string& data,
-                               const std::string& linha, const std::string& linhaAnterior);
+  void validarOrdemCronologica(Resultado& resultado, int64_t dia, const std::string& linha,
+                               const std::string& linhaAnterior);
   void validarJanela(Resultado& resultado);
 
   int32_t numeroLinha = 1;
   Utilitarios utilitarios;
-  std::vector<std::string> datasLidas;
   boost::regex regexAlfanumerico;
-  std::string primeiraData;
+  // the lines' days are consecutive: the first one and the count say which were read
+  int64_t primeiroDia = 0;
 };

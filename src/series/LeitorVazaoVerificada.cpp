@@ -3,10 +3,8 @@
 #include <algorithm>
 #include <fstream>
 #include <locale>
-#include <set>
 #include <stdexcept>
 
-#include <boost/algorithm/string/replace.hpp>
 #include <boost/algorithm/string/trim.hpp>
 #include <boost/date_time/gregorian/gregorian.hpp>
 #include <boost/lexical_cast.hpp>
@@ -46,7 +44,8 @@ void LeitorVazaoVerificada::definirDataInicializacao(const std::string& data) {
 Resultado LeitorVazaoVerificada::validar() {
   Resultado resultado{"Validacao concluida com sucesso", 100};
   numeroLinha = 1;
-  std::vector<std::string> datasLidas;
+  diasLidos.assign(static_cast<size_t>(ultimoDiaCalendario - primeiroDiaCalendario + 1), false);
+  menorRepetido = ultimoDiaCalendario + 1;  // none yet
   const std::string formato = "%Y-%m-%d %T";
   const AnalisadorData analisador(formato, std::locale::classic());
   const AnalisadorValoresEspeciais valoresEspeciais = criarAnalisadorValoresEspeciais();
@@ -73,8 +72,7 @@ Resultado LeitorVazaoVerificada::validar() {
     if (resultado.codigo != 100) return;
     validarDataHora(campos[4], resultado, linha, formato, valoresEspeciais, analisador);
     if (resultado.codigo != 100) return;
-    // both date forms give the same day text
-    datasLidas.push_back(boost::replace_all_copy(campos[4].substr(0, 10), "/", "-"));
+    registrarDia(numeroDataHora(campos[4]));  // both date forms give the same day
     validarVazao(campos[5], resultado, linha);
   };
   try {
@@ -85,46 +83,45 @@ Resultado LeitorVazaoVerificada::validar() {
   if (resultado.codigo != 100) return resultado;
   arquivo.close();
 
-  validarJanela(resultado, datasLidas);
+  validarJanela(resultado);
   if (resultado.codigo != 100) return resultado;
-  std::sort(datasLidas.begin(), datasLidas.end());
-  const auto repetida = std::adjacent_find(datasLidas.begin(), datasLidas.end());
-  if (repetida != datasLidas.end()) return {"Data repetida encontrada: " + *repetida, 196};
+  if (menorRepetido <= ultimoDiaCalendario) {
+    return {"Data repetida encontrada: " + textoAnoMesDia(menorRepetido), 196};
+  }
   return resultado;
 }
 
+void LeitorVazaoVerificada::registrarDia(int64_t dia) {
+  const auto posicao = static_cast<size_t>(dia - primeiroDiaCalendario);
+  if (diasLidos[posicao]) menorRepetido = std::min(menorRepetido, dia);
+  diasLidos[posicao] = true;
+}
+
 // The N = numeroKts + diaInicializacao - 3 days before the run date, earliest first.
-void LeitorVazaoVerificada::validarJanela(Resultado& resultado,
-                                          const std::vector<std::string>& datasLidas) {
+void LeitorVazaoVerificada::validarJanela(Resultado& resultado) {
   const int64_t dias = static_cast<int64_t>(numeroKts) + diaInicializacao - 3;
   if (dias <= 0) return;
-  boost::gregorian::date rodada;
+  boost::gregorian::date data;
   try {
-    rodada = boost::gregorian::from_string(dataInicializacao);
+    data = boost::gregorian::from_string(dataInicializacao);
   } catch (const std::exception&) {
     resultado = {"Dias de inicializacao ou data inicializacao nao configurados", 105};
     return;
   }
-  const int64_t diasNoCalendario =
-      static_cast<int64_t>(rodada.day_number()) - boost::gregorian::date(1400, 1, 1).day_number();
-  const std::set<std::string> datas(datasLidas.begin(), datasLidas.end());
+  const int64_t rodada = numeroDoDia(data.year(), data.month(), data.day());
   const int64_t registros = numeroLinha - 1;
   for (int64_t k = dias; k >= 1; --k) {
-    std::string data;
-    if (k > diasNoCalendario) {
-      data.clear();  // before the calendar's first day: never in the file
-    } else {
-      data = boost::gregorian::to_iso_extended_string(rodada - boost::gregorian::days(k));
-      if (datas.count(data) != 0) continue;
-    }
+    const int64_t dia = rodada - k;
+    const bool antesDoCalendario = dia < primeiroDiaCalendario;  // never in the file
+    if (!antesDoCalendario && diasLidos[static_cast<size_t>(dia - primeiroDiaCalendario)]) continue;
     if (numeroLinha < dias) {
       resultado = {"Quantidade de dados insuficiente\nNecessarios: " + textoInteiro(dias) +
                        "\nLidos: " + textoInteiro(registros),
                    196};
-    } else if (data.empty()) {
+    } else if (antesDoCalendario) {
       resultado = {textoDadosIncompletos("datas anteriores a 1400-01-01", k), 196};
     } else {
-      resultado = {textoDadosIncompletos("a data " + data, k), 196};
+      resultado = {textoDadosIncompletos("a data " + textoAnoMesDia(dia), k), 196};
     }
     return;
   }
@@ -198,11 +195,13 @@ void LeitorVazaoVerificada::validarTipo(std::string tipo, Resultado& resultado, 
   }
 }
 
-void LeitorVazaoVerificada::validarDataHora(std::string dataHora, Resultado& resultado,
-                                            std::string linha, const std::string& formato,
+// The hand-written checks answer as the patterns and the parser do; a text they refuse goes to
+// those, whose answer stands.
+void LeitorVazaoVerificada::validarDataHora(const std::string& dataHora, Resultado& resultado,
+                                            const std::string& linha, const std::string& formato,
                                             const AnalisadorValoresEspeciais& valoresEspeciais,
                                             const AnalisadorData& analisador) {
-  if (!boost::regex_match(dataHora, regexDataHora) &&
+  if (!formaDataHora(dataHora) && !boost::regex_match(dataHora, regexDataHora) &&
       !boost::regex_match(dataHora, regexDataHoraBarra)) {
     resultado = {std::string("Valor de data e hora no formato incorreto ou em branco\n") +
                      "Formato esperado: AAAA-MM-DD hh:mm:ss" + trechoValorLido(dataHora) +
@@ -211,16 +210,16 @@ void LeitorVazaoVerificada::validarDataHora(std::string dataHora, Resultado& res
     return;
   }
   // the date separators are skipped, not compared, so both forms parse alike
-  if (!dataExiste(dataHora, formato, valoresEspeciais, analisador)) {
+  if (!existeDataHora(dataHora) && !dataExiste(dataHora, formato, valoresEspeciais, analisador)) {
     resultado = {"Data invalida ou nao existente" + trechoValorLido(dataHora) + trechoLinha(linha) +
                      trechoNumeroLinha(numeroLinha),
                  105};
     return;
   }
-  // two digits each, after the pattern: the conversions cannot fail
+  // two digits each, after the pattern
   const struct {
     std::string::size_type posicao;
-    int maximo;
+    int64_t maximo;
     const char* achado;
   } partes[] = {
       {11, 23, "Valor de horas incorreto"},
@@ -228,10 +227,9 @@ void LeitorVazaoVerificada::validarDataHora(std::string dataHora, Resultado& res
       {17, 59, "Valor de segundos incorreto"},
   };
   for (const auto& parte : partes) {
-    const std::string texto = dataHora.substr(parte.posicao, 2);
-    if (boost::lexical_cast<int>(texto) > parte.maximo) {
-      resultado = {parte.achado + trechoValorLido(texto) + trechoLinha(linha) +
-                       trechoNumeroLinha(numeroLinha),
+    if (valorDigitos(dataHora, parte.posicao, 2) > parte.maximo) {
+      resultado = {parte.achado + trechoValorLido(dataHora.substr(parte.posicao, 2)) +
+                       trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
                    105};
       return;
     }

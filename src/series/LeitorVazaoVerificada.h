@@ -28,12 +28,13 @@ class LeitorVazaoVerificada {
   void validarOrigem(std::string origem, Resultado& resultado, std::string linha);
   void validarPeriodicidade(std::string periodicidade, Resultado& resultado, std::string linha);
   void validarTipo(std::string tipo, Resultado& resultado, std::string linha);
-  void validarDataHora(std::string dataHora, Resultado& resultado, std::string linha,
+  void validarDataHora(const std::string& dataHora, Resultado& resultado, const std::string& linha,
                        const std::string& formato,
                        const AnalisadorValoresEspeciais& valoresEspeciais,
                        const AnalisadorData& analisador);
   void validarVazao(std::string vazao, Resultado& resultado, std::string linha);
-  void validarJanela(Resultado& resultado, const std::vector<std::string>& datasLidas);
+  void validarJanela(Resultado& resultado);
+  void registrarDia(int64_t dia);
 
   boost::regex regexInteiro;
   boost::regex regexDataHora;
@@ -41,4 +42,7 @@ class LeitorVazaoVerificada {
   Utilitarios utilitarios;
   int32_t numeroLinha = 1;
   std::string dataInicializacao;
+  // one flag per calendar day, from 01/01/1400: the days read; the earliest day read twice
+  std::vector<bool> diasLidos;
+  int64_t menorRepetido = 0;
 };

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <istream>
 #include <string>
+#include <string_view>
 
 #include <boost/date_time/format_date_parser.hpp>
 #include <boost/date_time/gregorian/gregorian_types.hpp>
@@ -52,3 +53,46 @@ AnalisadorValoresEspeciais criarAnalisadorValoresEspeciais();
 bool dataExiste(const std::string& texto, const std::string& formato,
                 const AnalisadorValoresEspeciais& valoresEspeciais,
                 const AnalisadorData& analisador);
+
+// Calendar arithmetic by day numbers: days since 01/01/1970, negative before it, on the
+// proleptic gregorian calendar. The readers compare and step through days with these numbers
+// and write a date text only into a message.
+constexpr int64_t numeroDoDia(int64_t ano, int64_t mes, int64_t dia) {
+  // years counted from March, so that the leap day ends the year; eras of 400 years
+  const int64_t anoDeMarco = mes <= 2 ? ano - 1 : ano;
+  const int64_t era = (anoDeMarco >= 0 ? anoDeMarco : anoDeMarco - 399) / 400;
+  const int64_t anoDaEra = anoDeMarco - era * 400;
+  const int64_t diaDoAno = (153 * (mes > 2 ? mes - 3 : mes + 9) + 2) / 5 + dia - 1;
+  const int64_t diaDaEra = anoDaEra * 365 + anoDaEra / 4 - anoDaEra / 100 + diaDoAno;
+  return era * 146097 + diaDaEra - 719468;
+}
+
+// The calendar's first and last days as the date parser has them.
+inline constexpr int64_t primeiroDiaCalendario = numeroDoDia(1400, 1, 1);
+inline constexpr int64_t ultimoDiaCalendario = numeroDoDia(9999, 12, 31);
+
+// Whether the date parser takes these numbers as a date: year 1400 to 9999, month 1 to 12, day 1
+// to the month's last (29/02 in years divisible by 4, but by 100 only when by 400).
+bool existeNoCalendario(int64_t ano, int64_t mes, int64_t dia);
+
+// "dd/mm/aaaa", as somarDias writes a date; "aaaa-mm-dd", the ISO extended form.
+std::string textoDiaMesAno(int64_t numeroDia);
+std::string textoAnoMesDia(int64_t numeroDia);
+
+// Value of `quantidade` characters from `inicio`, all of them already known to be digits.
+int64_t valorDigitos(std::string_view texto, size_t inicio, size_t quantidade);
+
+// Whole-text match of "[0-9]{2}\/[0-9]{2}\/[0-9]{4}": day, month and year at 0, 3 and 6.
+bool formaDiaMesAno(std::string_view texto);
+
+// For a text of that form: whether the parser takes it as a date, and its day number.
+bool existeDiaMesAno(std::string_view texto);
+int64_t numeroDiaMesAno(std::string_view texto);
+
+// Whole-text match of "AAAA-MM-DD hh:mm:ss" or "AAAA/MM/DD hh:mm:ss", digits where the letters are
+// (one "-" and one "/" fail): year, month and day at 0, 5 and 8, the time at 11, 14 and 17.
+bool formaDataHora(std::string_view texto);
+
+// For a text of that form: whether the parser takes its date part as a date, and its day number.
+bool existeDataHora(std::string_view texto);
+int64_t numeroDataHora(std::string_view texto);

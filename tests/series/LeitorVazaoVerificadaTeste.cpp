@@ -222,6 +222,9 @@ TEST(LeitorVazaoVerificadaTeste, LinhasJanelaERepeticao) {
            196, "Data repetida encontrada: 2021-01-14"},
           {"repetida fora da janela", dia13 + "\n" + dia14 + "\n" + dia15 + "\n" + dia15 + "\n",
            196, "Data repetida encontrada: 2021-01-15"},
+          {"duas repetidas: a menor, nao a primeira achada",
+           dia15 + "\n" + dia15 + "\n" + dia14 + "\n" + dia13 + "\n" + dia14 + "\n", 196,
+           "Data repetida encontrada: 2021-01-14"},
       },
       doisDias);
   verificar({{"um dia, arquivo vazio", "", 196,
