@@ -139,7 +139,7 @@ TEST(RodadaTeste, ExecucaoDoModeloComCargaMensagensEProgresso) {
       "estado 200 3000\n"
       "mensagem Nunca mostrada\n"
       "processadas 3\n"
-      "estado 200 1000\n"
+      "estado 200 3000\n"
       "estado 0 0\n"
       "retorno 0\n");
   const Saida saida = pasta.executar();
@@ -150,6 +150,7 @@ TEST(RodadaTeste, ExecucaoDoModeloComCargaMensagensEProgresso) {
   ASSERT_EQ(1u, carga.size());
   EXPECT_TRUE(casa(carga[0], "\\[ZEL-KOVA\\] Executando carga de dados\\. Tempo decorrido: [12] "
                              "segundo\\(s\\)"));
+  // the model is still in 200 at the next poll: its messages are not shown again
   EXPECT_EQ(1u, comecandoCom(linhas, "[ZEL-KOVA] Primeira mensagem").size());
   EXPECT_EQ(1u, comecandoCom(linhas, "[ZEL-KOVA] Segunda mensagem").size());
   EXPECT_TRUE(comecandoCom(linhas, "[ZEL-KOVA] Nunca mostrada").empty());
