@@ -255,3 +255,69 @@ TEST(RodadaTeste, EstadosSemLinhasDeProgresso) {
     EXPECT_EQ("[ZEL-KOVA] Status: Sucesso", linhas[linhas.size() - 2]);
   }
 }
+
+#ifndef _WIN32
+// Runs that need the Linux shell around the program: a log that is a FIFO or the full device, a
+// console that goes away or is closed, a current directory that no longer exists.
+TEST(RodadaTeste, ArredoresDoProcessoNoLinux) {
+  struct Caso {
+    const char* nome;
+    const char* preparo;  // shell commands in the case folder before the run
+    // the run, in the case folder; PROGRAMA, CONSOLE and CODIGO (to be written) are set
+    const char* comando;
+    int codigo;
+    std::vector<std::string> console;  // the whole console; empty when not captured
+    bool rodadaNoLog;                  // the log holds the whole run, each line once
+  };
+  const char* const comum = "\"$PROGRAMA\" </dev/null >\"$CONSOLE\" 2>&1; echo $? >\"$CODIGO\"";
+  const std::vector<std::string> semBinComFalhaDoLog = comCabecalho(
+      {"[ZEL-KOVA] [ERRO] Falha de escrita no arquivo de log; os registros seguem apenas no "
+       "console",
+       "[ZEL-KOVA] Iniciando validacao da estrutura de pastas e integridade do programa",
+       "[ZEL-KOVA] [ERRO] Falha na validacao. Codigo: 191",
+       "[ZEL-KOVA] [VAL] Pasta de arquivos DLL nao encontrada",
+       "[ZEL-KOVA] [VAL] URI esperada: <raiz>/bin",
+       "[ZEL-KOVA] [ERRO] Processamento interrompido"});
+  const Caso casos[] = {
+      {"log FIFO sem leitor: nao espera", "rm -r bin && mkfifo logs/desktop_zel.log",
+       "timeout 20 \"$PROGRAMA\" </dev/null >\"$CONSOLE\" 2>&1; echo $? >\"$CODIGO\"", 191,
+       semBinComFalhaDoLog, false},
+      {"log no dispositivo cheio: falha depois do cabecalho",
+       "rm -r bin && ln -s /dev/full logs/desktop_zel.log", comum, 191, semBinComFalhaDoLog, false},
+  };
+  for (const Caso& caso : casos) {
+    SCOPED_TRACE(caso.nome);
+    PastaCaso pasta;
+    pasta.copiarExemplo();
+    pasta.roteiroModelo("estado 0 0\n");
+    const std::string console = pasta.raiz() + ".console";
+    const std::string codigo = pasta.raiz() + ".codigo";
+    std::string linha = "cd '" + pasta.raiz() +
+                        "' && export PROGRAMA='" CAMINHO_PROGRAMA "' CONSOLE='" + console +
+                        "' CODIGO='" + codigo + "' && ";
+    if (*caso.preparo != '\0') linha += std::string(caso.preparo) + " && ";
+    std::system((linha + caso.comando).c_str());
+    const Saida saida{lerArquivo(console), std::atoi(lerArquivo(codigo).c_str())};
+    boost::filesystem::remove(console);
+    boost::filesystem::remove(codigo);
+    EXPECT_EQ(caso.codigo, saida.codigo);
+    if (!caso.console.empty()) {
+      std::vector<std::string> esperadas = caso.console;
+      for (std::string& esperada : esperadas) {
+        const auto posicao = esperada.find("<raiz>");
+        if (posicao != std::string::npos) esperada.replace(posicao, 6, pasta.raiz());
+      }
+      EXPECT_EQ(esperadas, saida.linhas());
+    }
+    if (caso.rodadaNoLog) {
+      const std::vector<std::string> noLog = linhasDoLog(pasta.log());
+      EXPECT_GE(noLog.size(), 5u);
+      if (noLog.size() < 5) continue;
+      EXPECT_EQ(cabecalho, std::vector<std::string>(noLog.begin(), noLog.begin() + 3));
+      EXPECT_EQ("[ZEL-KOVA] Status: Sucesso", noLog[noLog.size() - 2]);
+      EXPECT_EQ("[ZEL-KOVA] Finalizando programa", noLog.back());
+      EXPECT_EQ(noLog.size(), std::set<std::string>(noLog.begin(), noLog.end()).size());
+    }
+  }
+}
+#endif
