@@ -284,6 +284,12 @@ TEST(RodadaTeste, ArredoresDoProcessoNoLinux) {
        semBinComFalhaDoLog, false},
       {"log no dispositivo cheio: falha depois do cabecalho",
        "rm -r bin && ln -s /dev/full logs/desktop_zel.log", comum, 191, semBinComFalhaDoLog, false},
+      {"console cujo leitor fechou", "",
+       "{ \"$PROGRAMA\" </dev/null 2>\"$CONSOLE\"; echo $? >\"$CODIGO\"; } | true", 0, {}, true},
+      {"saida padrao fechada", "",
+       "\"$PROGRAMA\" </dev/null >&- 2>\"$CONSOLE\"; echo $? >\"$CODIGO\"", 0, {}, true},
+      {"entrada, saida e erro fechados", "", "\"$PROGRAMA\" <&- >&- 2>&-; echo $? >\"$CODIGO\"", 0,
+       {}, true},
   };
   for (const Caso& caso : casos) {
     SCOPED_TRACE(caso.nome);
