@@ -290,6 +290,10 @@ TEST(RodadaTeste, ArredoresDoProcessoNoLinux) {
        "\"$PROGRAMA\" </dev/null >&- 2>\"$CONSOLE\"; echo $? >\"$CODIGO\"", 0, {}, true},
       {"entrada, saida e erro fechados", "", "\"$PROGRAMA\" <&- >&- 2>&-; echo $? >\"$CODIGO\"", 0,
        {}, true},
+      {"diretorio atual removido", "mkdir d && cd d && rmdir ../d", comum, 190,
+       comCabecalho(
+           {"[ZEL-KOVA] [ERRO] Nao foi possivel determinar a pasta do caso (diretorio atual)"}),
+       false},
   };
   for (const Caso& caso : casos) {
     SCOPED_TRACE(caso.nome);
