@@ -53,6 +53,14 @@ std::string diretorioAtual();
 // Console output in UTF-8.
 void configurarConsole();
 
+// Opens each closed standard descriptor (0-2) on the null device, so that no file opened later
+// takes its number and gets the console's lines (nothing on Windows).
+void reabrirDescritoresPadrao();
+
+// A console whose reader went away makes writes fail instead of ending the process (SIGPIPE
+// ignored on Linux; nothing on Windows, where such a write only fails).
+void ignorarConsoleFechado();
+
 // Folder searched for the model library's own dependencies.
 void definirPastaBibliotecas(const std::string& pasta);
 

@@ -1,4 +1,6 @@
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <signal.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -23,6 +25,20 @@ std::string diretorioAtual() {
 }
 
 void configurarConsole() {}
+
+void reabrirDescritoresPadrao() {
+  for (int fd = 0; fd <= 2; ++fd) {
+    if (fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+    // in this order the lowest free number is fd itself; dup2 only as a safeguard
+    const int nulo = open("/dev/null", O_RDWR);
+    if (nulo >= 0 && nulo != fd) {
+      dup2(nulo, fd);
+      close(nulo);
+    }
+  }
+}
+
+void ignorarConsoleFechado() { signal(SIGPIPE, SIG_IGN); }
 
 // The loader needs no search folder here: the library is opened by its relative path.
 void definirPastaBibliotecas(const std::string&) {}

@@ -21,6 +21,10 @@ std::string diretorioAtual() {
 
 void configurarConsole() { SetConsoleOutputCP(65001); }
 
+void reabrirDescritoresPadrao() {}
+
+void ignorarConsoleFechado() {}
+
 void definirPastaBibliotecas(const std::string& pasta) { SetDllDirectoryA(pasta.c_str()); }
 
 void pausar() {

@@ -58,6 +58,13 @@ int32_t executarAplicacao() {
   Utilitarios utilitarios;
   ContextoExecucao contexto;
   const std::string raiz = utilitarios.obterDiretorioAtual();
+  if (raiz.empty()) {
+    // without the case folder there is no log to open either
+    registrarTexto(utilitarios.obterCabecalho(), "", destinoConsole);
+    registrarLog("[ERRO] Nao foi possivel determinar a pasta do caso (diretorio atual)",
+                 destinoConsole);
+    return 190;
+  }
   Validador validador;
   ConfiguracaoModo configuracao;
 

@@ -1,6 +1,8 @@
 #include "run/ExecucaoModelo.h"
 
 #include <chrono>
+#include <exception>
+#include <string>
 
 #include "platform/Plataforma.h"
 #include "run/ContextoExecucao.h"
@@ -44,7 +46,17 @@ unsigned executarModelo(void* dados) {
     bibliotecaModelo = nullptr;
     return concluir(contexto, 102);
   }
-  const int32_t codigo = funcao(&contexto);
+  int32_t codigo = 0;
+  // an exception must not cross the thread: the run ends with its closing lines and code 104
+  try {
+    codigo = funcao(&contexto);
+  } catch (const std::exception& erro) {
+    registrarLog("[ERRO] Falha na execucao da rotina ZEL-KOVA: " + std::string(erro.what()));
+    codigo = 104;
+  } catch (...) {
+    registrarLog("[ERRO] Falha na execucao da rotina ZEL-KOVA: excecao desconhecida");
+    codigo = 104;
+  }
   plataforma::liberarBiblioteca(bibliotecaModelo);
   bibliotecaModelo = nullptr;
   return concluir(contexto, codigo);

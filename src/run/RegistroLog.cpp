@@ -3,6 +3,8 @@
 #include <iostream>
 #include <sstream>
 
+#include <boost/filesystem.hpp>
+
 #include "platform/Plataforma.h"
 
 std::ofstream arquivoLog;
@@ -18,25 +20,56 @@ plataforma::Trava& trava() {
 
 std::string carimboTempo() { return plataforma::horaLocal("[%d-%m-%Y %H:%M:%S] "); }
 
-void escreverConsole(const std::string& linha) { std::cout << linha << std::endl; }
+// A console that went away (a closed pipe) fails the write; the run and the log go on.
+void escreverConsole(const std::string& linha) {
+  std::cout << linha << std::endl;
+  if (!std::cout) std::cout.clear();
+}
+
+// Set at open for a path that is not a regular file: its first write fails as a write error.
+bool logRecusado = false;
+// The write error is reported after the lines of the call that met it (a text comes whole).
+bool falhaPendente = false;
+
+void descartarArquivo() {
+  arquivoLog.exceptions(std::ios::goodbit);
+  arquivoLog.close();
+  falhaPendente = true;
+}
 
 // A hard write error is reported once; from then on the log is dropped and the run goes on.
 void escreverArquivo(const std::string& carimbo, const std::string& linha) {
+  if (logRecusado) {
+    logRecusado = false;
+    descartarArquivo();
+    return;
+  }
   if (!arquivoLog.is_open()) return;
   try {
     arquivoLog << carimbo << linha << std::endl;
   } catch (const std::ios_base::failure&) {
-    arquivoLog.exceptions(std::ios::goodbit);
-    arquivoLog.close();
-    escreverConsole(etiqueta +
-                    "[ERRO] Falha de escrita no arquivo de log; os registros seguem apenas no "
-                    "console");
+    descartarArquivo();
   }
+}
+
+void avisarFalhaArquivo() {
+  if (!falhaPendente) return;
+  falhaPendente = false;
+  escreverConsole(etiqueta +
+                  "[ERRO] Falha de escrita no arquivo de log; os registros seguem apenas no "
+                  "console");
 }
 
 }  // namespace
 
 void abrirArquivoLog(const std::string& caminho) {
+  boost::system::error_code erro;
+  const boost::filesystem::file_type tipo = boost::filesystem::status(caminho, erro).type();
+  logRecusado =
+      !erro && tipo != boost::filesystem::file_not_found && tipo != boost::filesystem::regular_file;
+  falhaPendente = false;
+  // opening a FIFO waits for a reader: it is refused without an open
+  if (tipo == boost::filesystem::fifo_file) return;
   arquivoLog.exceptions(std::ios::badbit);
   try {
     arquivoLog.open(caminho, std::ios::out | std::ios::app);
@@ -53,6 +86,7 @@ void registrarLog(const std::string& mensagem, int destinos) {
   const std::string linha = etiqueta + mensagem;
   if (destinos & 1) escreverConsole(linha);
   if (destinos & 2) escreverArquivo(carimbo, linha);
+  avisarFalhaArquivo();
   trava().destravar();
 }
 
@@ -67,5 +101,6 @@ void registrarTexto(const std::string& texto, const std::string& prefixo, int de
     if (destinos & 2) escreverArquivo(carimbo, saida);
     if (destinos & 1) escreverConsole(saida);
   }
+  avisarFalhaArquivo();
   trava().destravar();
 }

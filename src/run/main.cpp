@@ -5,6 +5,8 @@
 #include "run/Aplicacao.h"
 
 int main() {
+  plataforma::reabrirDescritoresPadrao();
+  plataforma::ignorarConsoleFechado();
   plataforma::definirPastaBibliotecas("bin");
   plataforma::configurarConsole();
   int32_t codigo = 0;

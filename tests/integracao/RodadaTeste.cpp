@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <cstdlib>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -139,7 +141,7 @@ TEST(RodadaTeste, ExecucaoDoModeloComCargaMensagensEProgresso) {
       "estado 200 3000\n"
       "mensagem Nunca mostrada\n"
       "processadas 3\n"
-      "estado 200 1000\n"
+      "estado 200 3000\n"
       "estado 0 0\n"
       "retorno 0\n");
   const Saida saida = pasta.executar();
@@ -150,6 +152,7 @@ TEST(RodadaTeste, ExecucaoDoModeloComCargaMensagensEProgresso) {
   ASSERT_EQ(1u, carga.size());
   EXPECT_TRUE(casa(carga[0], "\\[ZEL-KOVA\\] Executando carga de dados\\. Tempo decorrido: [12] "
                              "segundo\\(s\\)"));
+  // the model is still in 200 at the next poll: its messages are not shown again
   EXPECT_EQ(1u, comecandoCom(linhas, "[ZEL-KOVA] Primeira mensagem").size());
   EXPECT_EQ(1u, comecandoCom(linhas, "[ZEL-KOVA] Segunda mensagem").size());
   EXPECT_TRUE(comecandoCom(linhas, "[ZEL-KOVA] Nunca mostrada").empty());
@@ -184,6 +187,12 @@ TEST(RodadaTeste, CodigoDoModeloVaiParaOStatusEASaida) {
        "DLL nao encontrada"},
       {"biblioteca sem a exportacao", 2, "", 102, "[ZEL-KOVA] Funcao DLL nao encontrada",
        "Nao foi possivel criar processo a partir da DLL"},
+#ifndef _WIN32  // each MinGW module links its own unwinder: the exception cannot reach the exe
+      {"excecao da exportacao", 0, "excecao modelo sem memoria\n", 104,
+       "[ZEL-KOVA] [ERRO] Falha na execucao da rotina ZEL-KOVA: modelo sem memoria", " => "},
+      {"excecao fora de std::exception", 0, "excecao\n", 104,
+       "[ZEL-KOVA] [ERRO] Falha na execucao da rotina ZEL-KOVA: excecao desconhecida", " => "},
+#endif
   };
   for (const Caso& caso : casos) {
     SCOPED_TRACE(caso.nome);
@@ -196,7 +205,7 @@ TEST(RodadaTeste, CodigoDoModeloVaiParaOStatusEASaida) {
     const std::vector<std::string> linhas = saida.linhas();
     EXPECT_EQ(caso.codigo, saida.codigo);
     if (!caso.falha.empty()) {
-      EXPECT_EQ(1u, comecandoCom(linhas, caso.falha).size());
+      EXPECT_EQ(1, std::count(linhas.begin(), linhas.end(), caso.falha));
     }
     ASSERT_GE(linhas.size(), 3u);
     EXPECT_TRUE(casa(linhas[linhas.size() - 3],
@@ -204,6 +213,7 @@ TEST(RodadaTeste, CodigoDoModeloVaiParaOStatusEASaida) {
                      "segundo\\(s\\)"));
     EXPECT_EQ("[ZEL-KOVA] Status: " + caso.status, linhas[linhas.size() - 2]);
     EXPECT_EQ("[ZEL-KOVA] Finalizando programa", linhas.back());
+    EXPECT_EQ(linhas, linhasDoLog(pasta.log()));
   }
 }
 
@@ -245,3 +255,79 @@ TEST(RodadaTeste, EstadosSemLinhasDeProgresso) {
     EXPECT_EQ("[ZEL-KOVA] Status: Sucesso", linhas[linhas.size() - 2]);
   }
 }
+
+#ifndef _WIN32
+// Runs that need the Linux shell around the program: a log that is a FIFO or the full device, a
+// console that goes away or is closed, a current directory that no longer exists.
+TEST(RodadaTeste, ArredoresDoProcessoNoLinux) {
+  struct Caso {
+    const char* nome;
+    const char* preparo;  // shell commands in the case folder before the run
+    // the run, in the case folder; PROGRAMA, CONSOLE and CODIGO (to be written) are set
+    const char* comando;
+    int codigo;
+    std::vector<std::string> console;  // the whole console; empty when not captured
+    bool rodadaNoLog;                  // the log holds the whole run, each line once
+  };
+  const char* const comum = "\"$PROGRAMA\" </dev/null >\"$CONSOLE\" 2>&1; echo $? >\"$CODIGO\"";
+  const std::vector<std::string> semBinComFalhaDoLog = comCabecalho(
+      {"[ZEL-KOVA] [ERRO] Falha de escrita no arquivo de log; os registros seguem apenas no "
+       "console",
+       "[ZEL-KOVA] Iniciando validacao da estrutura de pastas e integridade do programa",
+       "[ZEL-KOVA] [ERRO] Falha na validacao. Codigo: 191",
+       "[ZEL-KOVA] [VAL] Pasta de arquivos DLL nao encontrada",
+       "[ZEL-KOVA] [VAL] URI esperada: <raiz>/bin",
+       "[ZEL-KOVA] [ERRO] Processamento interrompido"});
+  const Caso casos[] = {
+      {"log FIFO sem leitor: nao espera", "rm -r bin && mkfifo logs/desktop_zel.log",
+       "timeout 20 \"$PROGRAMA\" </dev/null >\"$CONSOLE\" 2>&1; echo $? >\"$CODIGO\"", 191,
+       semBinComFalhaDoLog, false},
+      {"log no dispositivo cheio: falha depois do cabecalho",
+       "rm -r bin && ln -s /dev/full logs/desktop_zel.log", comum, 191, semBinComFalhaDoLog, false},
+      {"console cujo leitor fechou", "",
+       "{ \"$PROGRAMA\" </dev/null 2>\"$CONSOLE\"; echo $? >\"$CODIGO\"; } | true", 0, {}, true},
+      {"saida padrao fechada", "",
+       "\"$PROGRAMA\" </dev/null >&- 2>\"$CONSOLE\"; echo $? >\"$CODIGO\"", 0, {}, true},
+      {"entrada, saida e erro fechados", "", "\"$PROGRAMA\" <&- >&- 2>&-; echo $? >\"$CODIGO\"", 0,
+       {}, true},
+      {"diretorio atual removido", "mkdir d && cd d && rmdir ../d", comum, 190,
+       comCabecalho(
+           {"[ZEL-KOVA] [ERRO] Nao foi possivel determinar a pasta do caso (diretorio atual)"}),
+       false},
+  };
+  for (const Caso& caso : casos) {
+    SCOPED_TRACE(caso.nome);
+    PastaCaso pasta;
+    pasta.copiarExemplo();
+    pasta.roteiroModelo("estado 0 0\n");
+    const std::string console = pasta.raiz() + ".console";
+    const std::string codigo = pasta.raiz() + ".codigo";
+    std::string linha = "cd '" + pasta.raiz() +
+                        "' && export PROGRAMA='" CAMINHO_PROGRAMA "' CONSOLE='" + console +
+                        "' CODIGO='" + codigo + "' && ";
+    if (*caso.preparo != '\0') linha += std::string(caso.preparo) + " && ";
+    std::system((linha + caso.comando).c_str());
+    const Saida saida{lerArquivo(console), std::atoi(lerArquivo(codigo).c_str())};
+    boost::filesystem::remove(console);
+    boost::filesystem::remove(codigo);
+    EXPECT_EQ(caso.codigo, saida.codigo);
+    if (!caso.console.empty()) {
+      std::vector<std::string> esperadas = caso.console;
+      for (std::string& esperada : esperadas) {
+        const auto posicao = esperada.find("<raiz>");
+        if (posicao != std::string::npos) esperada.replace(posicao, 6, pasta.raiz());
+      }
+      EXPECT_EQ(esperadas, saida.linhas());
+    }
+    if (caso.rodadaNoLog) {
+      const std::vector<std::string> noLog = linhasDoLog(pasta.log());
+      EXPECT_GE(noLog.size(), 5u);
+      if (noLog.size() < 5) continue;
+      EXPECT_EQ(cabecalho, std::vector<std::string>(noLog.begin(), noLog.begin() + 3));
+      EXPECT_EQ("[ZEL-KOVA] Status: Sucesso", noLog[noLog.size() - 2]);
+      EXPECT_EQ("[ZEL-KOVA] Finalizando programa", noLog.back());
+      EXPECT_EQ(noLog.size(), std::set<std::string>(noLog.begin(), noLog.end()).size());
+    }
+  }
+}
+#endif

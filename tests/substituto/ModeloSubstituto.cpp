@@ -4,9 +4,11 @@
 //   total N          totalBacias
 //   processadas N    baciasProcessadas
 //   retorno N        the export's result (0 when absent)
+//   excecao TEXTO    throws std::runtime_error(TEXTO); with no text, an int (no std::exception)
 #include <chrono>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <thread>
 
@@ -64,6 +66,11 @@ EXPORTACAO int32_t executarZelKovaCompartilhado(ContextoExecucao* contexto) {
       gravarCompartilhado(contexto->baciasProcessadas, valor);
     } else if (comando == "retorno") {
       campos >> retorno;
+    } else if (comando == "excecao") {
+      std::string texto;
+      std::getline(campos, texto);
+      if (texto.empty()) throw 7;
+      throw std::runtime_error(texto.substr(1));
     }
   }
   return retorno;
