@@ -10,7 +10,6 @@
 #include <iostream>
 #include <map>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -54,9 +53,10 @@ Data dataDe(int64_t dias) {
   const int64_t anoDaEra =
       (diaDaEra - diaDaEra / 1460 + diaDaEra / 36524 - diaDaEra / 146096) / 365;
   const int64_t diaDoAno = diaDaEra - (365 * anoDaEra + anoDaEra / 4 - anoDaEra / 100);
-  const int64_t mp = (5 * diaDoAno + 2) / 153;
-  const int64_t mes = mp < 10 ? mp + 3 : mp - 9;
-  return {anoDaEra + era * 400 + (mes <= 2 ? 1 : 0), mes, diaDoAno - (153 * mp + 2) / 5 + 1};
+  const int64_t mesDesdeMarco = (5 * diaDoAno + 2) / 153;
+  const int64_t mes = mesDesdeMarco < 10 ? mesDesdeMarco + 3 : mesDesdeMarco - 9;
+  return {anoDaEra + era * 400 + (mes <= 2 ? 1 : 0), mes,
+          diaDoAno - (153 * mesDesdeMarco + 2) / 5 + 1};
 }
 
 std::string doisDigitos(int64_t valor) {
