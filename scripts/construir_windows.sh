@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Cross-builds the program for 32-bit Windows with MinGW in build-windows/: desktop_zel.exe,
-# statically linked, to be copied to a Windows machine. With "testes" it also builds the tests
-# and the stand-in model libraries.
+# Cross-builds the optimised (Release) program for 32-bit Windows with MinGW in build-windows/:
+# desktop_zel.exe, statically linked, to be copied to a Windows machine. With "testes" it also
+# builds the tests, the stand-in model libraries and the case generator.
 set -euo pipefail
 raiz="$(cd "$(dirname "$0")/.." && pwd)"
 saida="$raiz/build-windows"
