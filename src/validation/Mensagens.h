@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Pieces shared by the readers' messages, always in this order after the finding.
@@ -36,6 +37,13 @@ std::string textoDadosIncompletos(const std::string& faltando, int64_t diasAntes
 // non-blanks, then the rest of the line after the blanks that follow them. A field the line does
 // not reach is empty; the scan stops at a NUL byte, like the C string it mirrors.
 std::vector<std::string> camposVarredura(const std::string& linha, size_t palavras);
+
+// The same fields as views into linha, written into campos (palavras + 1 of them).
+void camposVarredura(std::string_view linha, size_t palavras,
+                     std::vector<std::string_view>& campos);
+
+// Without the blanks (classic-locale white space) at both ends, as boost::trim leaves a text.
+std::string_view aparado(std::string_view texto);
 
 // A field finding with every piece: "Valor do campo " + nome + achado (" nao numerico",
 // " negativo", ...), then the value, the line and the line number.
