@@ -1,8 +1,12 @@
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include <boost/filesystem.hpp>
@@ -49,36 +53,115 @@ bool arquivoAbre(Utilitarios& utilitarios, const std::string& caminho) {
   return arquivo.is_open();
 }
 
-// Every grid coordinate of the sub-basin and model must be a key of the forecast file just read.
-bool coordenadasPresentes(Validador& validador, const std::map<std::string, bool>& previstas,
-                          const std::string& subBacia, const std::string& radical,
-                          const std::string& nomeArquivo) {
-  const auto grade = validador.coordenadasGrade.find(subBacia + "__" + radical);
-  if (grade == validador.coordenadasGrade.end()) return true;
-  for (const std::string& coordenada : grade->second) {
-    if (previstas.count(coordenada) == 0) {
-      validador.relatorio += "Verificacao falhou para " + nomeArquivo + "\n" + "Coordenada " +
-                             coordenada + " do arquivo " + subBacia + "_" + radical +
-                             " nao existente";
-      validador.ultimoResultado.codigo = 196;
-      return false;
-    }
+// The forecast files of one step. The sub-basins share the files of a model, so each file is
+// read once; what stays of it is its result and, for each grid key of the model (the union of the
+// sub-basins' grids), whether the file holds it; the file's own keys live only while it is read.
+class ArquivosPrevisao {
+ public:
+  explicit ArquivosPrevisao(Validador& validador) : validador(validador) {
+    leitor.listarCoordenadas = false;
   }
-  return true;
-}
+
+  // Runs the reader on caminho, or takes the result of its first reading, into ultimoResultado.
+  void validar(const std::string& modelo, const std::string& caminho) {
+    Modelo& dados = dadosModelo(modelo);
+    const auto lido = dados.arquivos.find(caminho);
+    if (lido != dados.arquivos.end()) {
+      validador.ultimoResultado = lido->second.resultado;
+      presentes = &lido->second.presentes;
+      return;
+    }
+    leitor.caminho = caminho;
+    leitor.modeloNovo = validador.modeloNovo;
+    validador.ultimoResultado = leitor.validar();
+    // a failing file ends the step: only passing files are kept
+    if (validador.ultimoResultado.codigo != 100) return;
+    Arquivo& arquivo = dados.arquivos[caminho];
+    arquivo.resultado = validador.ultimoResultado;
+    arquivo.presentes.resize(dados.chavesGrade.size());
+    std::string chave;
+    for (size_t i = 0; i < dados.chavesGrade.size(); ++i) {
+      chave.assign(dados.chavesGrade[i]);
+      arquivo.presentes[i] = leitor.chaves.count(chave) != 0;
+    }
+    presentes = &arquivo.presentes;
+  }
+
+  // Every grid coordinate of the sub-basin and model, in their order, must be a key of the file
+  // just validated; false with the first one missing reported.
+  bool coordenadasPresentes(const std::string& subBacia, const std::string& modelo,
+                            const std::string& nomeArquivo) {
+    const std::string radical = radicalModelo(modelo);
+    const auto grade = validador.coordenadasGrade.find(subBacia + "__" + radical);
+    if (grade == validador.coordenadasGrade.end()) return true;
+    const std::vector<std::string_view>& chaves = dadosModelo(modelo).chavesGrade;
+    for (const std::string& coordenada : grade->second) {
+      const auto posicao = std::lower_bound(chaves.begin(), chaves.end(), coordenada);
+      if (posicao == chaves.end() || *posicao != coordenada ||
+          !(*presentes)[static_cast<size_t>(posicao - chaves.begin())]) {
+        validador.relatorio += "Verificacao falhou para " + nomeArquivo + "\n" + "Coordenada " +
+                               coordenada + " do arquivo " + subBacia + "_" + radical +
+                               " nao existente";
+        validador.ultimoResultado.codigo = 196;
+        return false;
+      }
+    }
+    return true;
+  }
+
+ private:
+  struct Arquivo {
+    Resultado resultado;
+    std::vector<bool> presentes;
+  };
+  struct Modelo {
+    // sorted, once each; views into coordenadasGrade, which no step changes while this one runs
+    std::vector<std::string_view> chavesGrade;
+    std::unordered_map<std::string, Arquivo> arquivos;  // by full path
+  };
+
+  Modelo& dadosModelo(const std::string& modelo) {
+    const auto [entrada, novo] = modelos.try_emplace(modelo);
+    Modelo& dados = entrada->second;
+    if (!novo) return dados;
+    const std::string radical = radicalModelo(modelo);
+    for (const std::string& subBacia : validador.subBacias) {
+      const auto grade = validador.coordenadasGrade.find(subBacia + "__" + radical);
+      if (grade == validador.coordenadasGrade.end()) continue;
+      dados.chavesGrade.insert(dados.chavesGrade.end(), grade->second.begin(), grade->second.end());
+    }
+    std::sort(dados.chavesGrade.begin(), dados.chavesGrade.end());
+    dados.chavesGrade.erase(std::unique(dados.chavesGrade.begin(), dados.chavesGrade.end()),
+                            dados.chavesGrade.end());
+    return dados;
+  }
+
+  Validador& validador;
+  LeitorPrecipitacaoPrevista leitor;
+  std::map<std::string, Modelo> modelos;
+  const std::vector<bool>* presentes = nullptr;  // of the file just validated
+};
+
+// Model and run date (ddmmyy) to the count of their forecast files.
+using Contagens = std::map<std::pair<std::string, std::string>, int64_t>;
 
 // Counts the regular files of the folder whose lower-case name matches
-// "^<modelo>_p<ddmmyy>a[0-9]{6}.dat$"; false, with the failure reported, when the model name is
-// no pattern or the folder cannot be listed.
+// "^<modelo>_p<ddmmyy>a[0-9]{6}.dat$", once per model and run date; false, with the failure
+// reported, when the model name is no pattern or the folder cannot be listed.
 bool contarArquivosPrevisao(Validador& validador, const std::string& pasta,
                             const std::string& modelo, const std::string& dataRodada,
-                            int64_t& quantidade) {
+                            Contagens& contagens, int64_t& quantidade) {
   quantidade = 0;
   std::string data;
   try {
     data = validador.utilitarios.formatarDataCompacta(dataRodada, "%d/%d/%d", 0);
   } catch (const std::out_of_range&) {
     return true;  // no file can carry a date off the calendar
+  }
+  const auto contada = contagens.find({modelo, data});
+  if (contada != contagens.end()) {
+    quantidade = contada->second;
+    return true;
   }
   const auto falhar = [&validador](const std::string& alvo, const std::string& mensagem,
                                    int32_t codigo) {
@@ -104,6 +187,7 @@ bool contarArquivosPrevisao(Validador& validador, const std::string& pasta,
         modelo, "Nome de modelo invalido na busca dos arquivos de precipitacao prevista: " + modelo,
         130);
   }
+  contagens[{modelo, data}] = quantidade;
   return true;
 }
 
@@ -134,35 +218,33 @@ int32_t Validador::validarArquivosPontosGrade() {
 
 // One file per sub-basin and model: the first forecast day whose file opens.
 int32_t Validador::validarPrecipitacaoPrevistaModeloNovo() {
-  LeitorPrecipitacaoPrevista leitor;
+  ArquivosPrevisao arquivos(*this);
   relatorio += "Realizando validacao dos arquivos de precipitacao prevista (modelo novo)\n";
   for (const std::string& subBacia : subBacias) {
     const DadosSubBacia dados = dadosDe(*this, subBacia);
     for (const std::string& modelo : modelos) {
-      const std::string radical = radicalModelo(modelo);
       std::string nomeArquivo = semArquivo;
       std::string caminho;
-      for (int64_t dia = 1; dia <= dados.diasPrevisao; ++dia) {
+      // true when the search ends at this day: its file opens, or it lies off the calendar
+      const auto encerra = [&](int64_t dia) {
         const std::string nome = nomeArquivoPrevisao(utilitarios, modelo, dados.dataRodada, dia);
-        if (nome.empty()) break;  // later days lie off the calendar as well
+        if (nome.empty()) return true;  // later days lie off the calendar as well
         caminho = caminhoEntrada(nome);
-        if (arquivoAbre(utilitarios, caminho)) {
-          nomeArquivo = nome;
-          break;
-        }
+        if (!arquivoAbre(utilitarios, caminho)) return false;
+        nomeArquivo = nome;
+        return true;
+      };
+      for (int64_t dia = 1; dia <= dados.diasPrevisao && !encerra(dia); ++dia) {
       }
       if (nomeArquivo == semArquivo) {
         relatorio += "Nenhum arquivo de precipitacao foi encontrado\n";
         return 203;
       }
-      leitor.caminho = caminho;
-      leitor.modeloNovo = modeloNovo;
-      ultimoResultado = leitor.validar();
+      arquivos.validar(modelo, caminho);
       if (relatarFalha("Verificacao falhou para " + caminho + "\n" + "Sub Bacia: " + subBacia +
                        "\n" + "Dias Previsao: " + textoInteiro(dados.diasPrevisao) + "\n"))
         return 203;
-      if (!coordenadasPresentes(*this, leitor.mapaCoordenadas, subBacia, radical, nomeArquivo))
-        return 203;
+      if (!arquivos.coordenadasPresentes(subBacia, modelo, nomeArquivo)) return 203;
     }
   }
   relatorio += "Arquivos de precipitacao prevista OK\n";
@@ -172,20 +254,20 @@ int32_t Validador::validarPrecipitacaoPrevistaModeloNovo() {
 // The files of the run date found in the input folder set how many days are walked; a day
 // missing before an existing one is a gap.
 int32_t Validador::validarPrecipitacaoPrevistaModeloAntigo() {
-  LeitorPrecipitacaoPrevista leitor;
+  ArquivosPrevisao arquivos(*this);
   relatorio += "Realizando validacao dos arquivos de precipitacao prevista (modelo antigo)\n";
   const std::string pasta = diretorio + plataforma::separador + "Arq_Entrada";
+  Contagens contagens;
   for (const std::string& subBacia : subBacias) {
     const DadosSubBacia dados = dadosDe(*this, subBacia);
     for (const std::string& modelo : modelos) {
-      const std::string radical = radicalModelo(modelo);
       int64_t quantidade = 0;
-      if (!contarArquivosPrevisao(*this, pasta, modelo, dados.dataRodada, quantidade)) return 203;
+      if (!contarArquivosPrevisao(*this, pasta, modelo, dados.dataRodada, contagens, quantidade))
+        return 203;
       bool salto = false;
       for (int64_t dia = 1; dia <= quantidade; ++dia) {
         const std::string nome = nomeArquivoPrevisao(utilitarios, modelo, dados.dataRodada, dia);
         const std::string caminho = caminhoEntrada(nome);
-        leitor.caminho = caminho;
         // day 1 is not looked for here: the reader reports it missing
         if (nome.empty() || (dia >= 2 && !utilitarios.arquivoExiste(caminho))) {
           salto = true;
@@ -197,11 +279,9 @@ int32_t Validador::validarPrecipitacaoPrevistaModeloAntigo() {
           ultimoResultado.codigo = 197;
           return 203;
         }
-        leitor.modeloNovo = modeloNovo;
-        ultimoResultado = leitor.validar();
+        arquivos.validar(modelo, caminho);
         if (relatarFalha("Verificacao falhou para " + caminho + "\n")) return 203;
-        if (!coordenadasPresentes(*this, leitor.mapaCoordenadas, subBacia, radical, nome))
-          return 203;
+        if (!arquivos.coordenadasPresentes(subBacia, modelo, nome)) return 203;
       }
     }
   }
