@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include <boost/date_time/gregorian/gregorian.hpp>
 #include <boost/filesystem.hpp>
 #include <boost/regex.hpp>
 
@@ -51,6 +52,86 @@ bool arquivoAbre(Utilitarios& utilitarios, const std::string& caminho) {
   if (!utilitarios.arquivoExiste(caminho)) return false;
   const std::ifstream arquivo(caminho);
   return arquivo.is_open();
+}
+
+// Day number of a ddmmyy text as formatarDataCompacta writes it (day, month, then the year minus
+// 2000, which may be negative or have more digits); false for a text of no such date.
+bool numeroDoDia(const std::string& texto, int64_t& numero) {
+  const auto digitos = [&texto](size_t inicio, size_t fim) {
+    if (inicio >= fim || fim - inicio > 6) return false;
+    for (size_t i = inicio; i < fim; ++i) {
+      if (texto[i] < '0' || texto[i] > '9') return false;
+    }
+    return true;
+  };
+  const size_t inicioAno = texto.size() > 4 && texto[4] == '-' ? 5 : 4;
+  if (texto.size() < 5 || !digitos(0, 4) || !digitos(inicioAno, texto.size())) return false;
+  const int dia = std::stoi(texto.substr(0, 2));
+  const int mes = std::stoi(texto.substr(2, 2));
+  const int ano = 2000 + std::stoi(texto.substr(4));
+  if (ano < 1400 || ano > 9999) return false;
+  try {
+    numero =
+        boost::gregorian::date(static_cast<unsigned short>(ano), static_cast<unsigned short>(mes),
+                               static_cast<unsigned short>(dia))
+            .day_number();
+    return true;
+  } catch (const std::out_of_range&) {
+    return false;
+  }
+}
+
+// Names of the input folder, lower-case, for the day search of the dated layout; false when the
+// folder cannot be listed.
+bool listarNomes(const std::string& pasta, std::vector<std::string>& nomes) {
+  boost::system::error_code erro;
+  boost::filesystem::directory_iterator entrada(pasta, erro);
+  for (; !erro && entrada != boost::filesystem::directory_iterator(); entrada.increment(erro))
+    nomes.push_back(minusculas(entrada->path().filename().string()));
+  return !erro;
+}
+
+// Days 1 to diasPrevisao whose forecast file may stand in the folder: those that some name ends
+// in, in any case, as "_p<run date>a<day>.dat". No other day's file can open, whatever the model
+// and the file system's case rules, so the search costs what the folder holds.
+std::vector<int64_t> diasNaPasta(Utilitarios& utilitarios, const std::vector<std::string>& nomes,
+                                 const std::string& dataRodada, int64_t diasPrevisao) {
+  std::vector<int64_t> dias;
+  std::string marca;
+  int64_t numeroRodada = 0;
+  try {
+    marca = "_p" + utilitarios.formatarDataCompacta(dataRodada, "%d/%d/%d", 0) + "a";
+  } catch (const std::out_of_range&) {
+    return dias;  // no file can carry a date off the calendar
+  }
+  if (!numeroDoDia(marca.substr(2, marca.size() - 3), numeroRodada)) return dias;
+  const std::string fim = ".dat";
+  for (const std::string& nome : nomes) {
+    if (nome.size() < fim.size() || nome.compare(nome.size() - fim.size(), fim.size(), fim) != 0)
+      continue;
+    const size_t posicao = nome.rfind(marca, nome.size() - fim.size());
+    if (posicao == std::string::npos) continue;
+    const size_t inicio = posicao + marca.size();
+    const std::string textoDia = nome.substr(inicio, nome.size() - fim.size() - inicio);
+    int64_t numero = 0;
+    if (!numeroDoDia(textoDia, numero)) continue;
+    const int64_t dia = numero - numeroRodada;
+    if (dia < 1 || dia > diasPrevisao) continue;
+    try {
+      if (utilitarios.formatarDataCompacta(dataRodada, "%d/%d/%d", dia) == textoDia)
+        dias.push_back(dia);
+    } catch (const std::out_of_range&) {
+    }
+  }
+  std::sort(dias.begin(), dias.end());
+  dias.erase(std::unique(dias.begin(), dias.end()), dias.end());
+  return dias;
+}
+
+// A model name that keeps its forecast files in the input folder itself, under a name the folder
+// lists: no separator, no drive colon, no NUL that would cut the path short.
+bool nomeSimples(const std::string& modelo) {
+  return modelo.find_first_of(std::string("/\\:\0", 4)) == std::string::npos;
 }
 
 // The forecast files of one step. The sub-basins share the files of a model, so each file is
@@ -220,6 +301,9 @@ int32_t Validador::validarArquivosPontosGrade() {
 int32_t Validador::validarPrecipitacaoPrevistaModeloNovo() {
   ArquivosPrevisao arquivos(*this);
   relatorio += "Realizando validacao dos arquivos de precipitacao prevista (modelo novo)\n";
+  std::vector<std::string> nomesPasta;
+  const bool pastaListada =
+      listarNomes(diretorio + plataforma::separador + "Arq_Entrada", nomesPasta);
   for (const std::string& subBacia : subBacias) {
     const DadosSubBacia dados = dadosDe(*this, subBacia);
     for (const std::string& modelo : modelos) {
@@ -234,7 +318,14 @@ int32_t Validador::validarPrecipitacaoPrevistaModeloNovo() {
         nomeArquivo = nome;
         return true;
       };
-      for (int64_t dia = 1; dia <= dados.diasPrevisao && !encerra(dia); ++dia) {
+      if (pastaListada && nomeSimples(modelo)) {
+        for (const int64_t dia :
+             diasNaPasta(utilitarios, nomesPasta, dados.dataRodada, dados.diasPrevisao)) {
+          if (encerra(dia)) break;
+        }
+      } else {
+        for (int64_t dia = 1; dia <= dados.diasPrevisao && !encerra(dia); ++dia) {
+        }
       }
       if (nomeArquivo == semArquivo) {
         relatorio += "Nenhum arquivo de precipitacao foi encontrado\n";
