@@ -61,11 +61,7 @@ Resultado LeitorPrecipitacaoPrevista::validarFormatoAntigo() { return validarArq
 Resultado LeitorPrecipitacaoPrevista::validarArquivo(bool datado) {
   Resultado resultado{sucesso, 100};
   numeroLinha = 1;
-  // everything handed on belongs to the file just validated, never to an earlier one
-  chaves.clear();
-  coordenadas.clear();
-  mapaCoordenadas.clear();
-  menorRepetida.clear();
+  limpar();
   if (!utilitarios.arquivoExiste(caminho)) return {"Arquivo " + caminho + " nao encontrado", 197};
   if (datado) {
     validarNomeArquivo(resultado);
@@ -171,18 +167,38 @@ void LeitorPrecipitacaoPrevista::lerLinhasFormatoAntigo(std::istream& arquivo,
   }
 }
 
+// Everything handed on belongs to the file just validated, never to an earlier one.
+void LeitorPrecipitacaoPrevista::limpar() {
+  chaves.clear();
+  presentes.assign(indice != nullptr ? indice->size() : 0, false);
+  coordenadas.clear();
+  mapaCoordenadas.clear();
+  menorRepetida.clear();
+}
+
 // A key seen before is a repeat; the smallest one is reported once the file is read.
 void LeitorPrecipitacaoPrevista::guardarCoordenada(double longitude, double latitude) {
-  auto [chave, nova] = chaves.insert(textoCoordenada(longitude, latitude));
-  if (!nova && (menorRepetida.empty() || *chave < menorRepetida)) menorRepetida = *chave;
+  textoCoordenada(longitude, latitude, chave);
+  bool repetida = false;
+  bool indicada = false;
+  if (indice != nullptr) {
+    const auto posicao = indice->find(chave);
+    if (posicao != indice->end()) {
+      indicada = true;
+      repetida = presentes[posicao->second];
+      presentes[posicao->second] = true;
+    }
+  }
+  if (!indicada) repetida = !chaves.insert(chave).second;
+  if (repetida && (menorRepetida.empty() || chave < menorRepetida)) menorRepetida = chave;
 }
 
 void LeitorPrecipitacaoPrevista::listar() {
-  if (!listarCoordenadas) return;
+  if (indice != nullptr) return;
   coordenadas.assign(chaves.begin(), chaves.end());
   std::sort(coordenadas.begin(), coordenadas.end());
-  for (const std::string& chave : coordenadas)
-    mapaCoordenadas.emplace_hint(mapaCoordenadas.end(), chave, true);
+  for (const std::string& texto : coordenadas)
+    mapaCoordenadas.emplace_hint(mapaCoordenadas.end(), texto, true);
 }
 
 void LeitorPrecipitacaoPrevista::validarLongitude(std::string valor, Resultado& resultado,

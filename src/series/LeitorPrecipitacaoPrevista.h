@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -15,8 +16,8 @@
 
 // Reads one forecast precipitation file, dated ("<modelo>_p<ddmmyy>a<ddmmyy>.dat", any number of
 // values per line) or old (one value per line); hands on the coordinates of its lines as
-// "%3.4f %3.4f" keys: in chaves, and also sorted in coordenadas and mapaCoordenadas while
-// listarCoordenadas is on.
+// "%3.4f %3.4f" keys, sorted in coordenadas and mapaCoordenadas. A caller that gives an index of
+// the keys it looks for gets, instead, which of them the file holds.
 class LeitorPrecipitacaoPrevista {
  public:
   LeitorPrecipitacaoPrevista();
@@ -29,10 +30,11 @@ class LeitorPrecipitacaoPrevista {
 
   std::string caminho;
   bool modeloNovo = false;
-  // The forecast step turns it off and looks its grid keys up in chaves: sorting every key of a
-  // large file into the two lists would cost more than reading the file.
-  bool listarCoordenadas = true;
-  std::unordered_set<std::string> chaves;
+  // Keys the caller looks for, each with its position; null for none. With an index, presentes
+  // tells which of them the file holds, and coordenadas and mapaCoordenadas stay empty: sorting
+  // every key of a large file into them costs more than reading it.
+  const std::unordered_map<std::string_view, uint32_t>* indice = nullptr;
+  std::vector<bool> presentes;
   std::vector<std::string> coordenadas;
   std::map<std::string, bool> mapaCoordenadas;
   int32_t numeroLinha = 1;
@@ -49,10 +51,14 @@ class LeitorPrecipitacaoPrevista {
                              const std::string& linha);
   void guardarCoordenada(double longitude, double latitude);
   void listar();
+  void limpar();
 
   boost::regex regexNomeArquivo;
   Utilitarios utilitarios;
+  // keys of the file that are not in the index, while it is read
+  std::unordered_set<std::string> chaves;
   // the smallest key found twice, empty while none is
   std::string menorRepetida;
+  std::string chave;
   std::vector<std::string_view> campos;
 };

@@ -33,11 +33,15 @@ void acrescentarCoordenada(std::string& texto, double valor) {
 
 std::string textoCoordenada(double longitude, double latitude) {
   std::string texto;
-  texto.reserve(24);
+  textoCoordenada(longitude, latitude, texto);
+  return texto;
+}
+
+void textoCoordenada(double longitude, double latitude, std::string& texto) {
+  texto.clear();
   acrescentarCoordenada(texto, longitude);
   texto += ' ';
   acrescentarCoordenada(texto, latitude);
-  return texto;
 }
 
 std::string valorAntesDoComentario(const std::string& linha) {

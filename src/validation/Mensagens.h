@@ -18,6 +18,8 @@ std::string textoReal(double valor);
 
 // Longitude and latitude as the grid and forecast files are compared: "%3.4f %3.4f".
 std::string textoCoordenada(double longitude, double latitude);
+// The same written over texto, which keeps its room for the next key.
+void textoCoordenada(double longitude, double latitude, std::string& texto);
 
 // Value before a comment: the text before the first apostrophe.
 std::string valorAntesDoComentario(const std::string& linha);

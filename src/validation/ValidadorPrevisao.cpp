@@ -136,12 +136,10 @@ bool nomeSimples(const std::string& modelo) {
 
 // The forecast files of one step. The sub-basins share the files of a model, so each file is
 // read once; what stays of it is its result and, for each grid key of the model (the union of the
-// sub-basins' grids), whether the file holds it; the file's own keys live only while it is read.
+// sub-basins' grids), whether the file holds it. The file's other keys live only while it is read.
 class ArquivosPrevisao {
  public:
-  explicit ArquivosPrevisao(Validador& validador) : validador(validador) {
-    leitor.listarCoordenadas = false;
-  }
+  explicit ArquivosPrevisao(Validador& validador) : validador(validador) {}
 
   // Runs the reader on caminho, or takes the result of its first reading, into ultimoResultado.
   void validar(const std::string& modelo, const std::string& caminho) {
@@ -154,17 +152,13 @@ class ArquivosPrevisao {
     }
     leitor.caminho = caminho;
     leitor.modeloNovo = validador.modeloNovo;
+    leitor.indice = &dados.indice;
     validador.ultimoResultado = leitor.validar();
     // a failing file ends the step: only passing files are kept
     if (validador.ultimoResultado.codigo != 100) return;
     Arquivo& arquivo = dados.arquivos[caminho];
     arquivo.resultado = validador.ultimoResultado;
-    arquivo.presentes.resize(dados.chavesGrade.size());
-    std::string chave;
-    for (size_t i = 0; i < dados.chavesGrade.size(); ++i) {
-      chave.assign(dados.chavesGrade[i]);
-      arquivo.presentes[i] = leitor.chaves.count(chave) != 0;
-    }
+    arquivo.presentes = std::move(leitor.presentes);
     presentes = &arquivo.presentes;
   }
 
@@ -175,11 +169,10 @@ class ArquivosPrevisao {
     const std::string radical = radicalModelo(modelo);
     const auto grade = validador.coordenadasGrade.find(subBacia + "__" + radical);
     if (grade == validador.coordenadasGrade.end()) return true;
-    const std::vector<std::string_view>& chaves = dadosModelo(modelo).chavesGrade;
+    const auto& indice = dadosModelo(modelo).indice;
     for (const std::string& coordenada : grade->second) {
-      const auto posicao = std::lower_bound(chaves.begin(), chaves.end(), coordenada);
-      if (posicao == chaves.end() || *posicao != coordenada ||
-          !(*presentes)[static_cast<size_t>(posicao - chaves.begin())]) {
+      const auto posicao = indice.find(coordenada);
+      if (posicao == indice.end() || !(*presentes)[posicao->second]) {
         validador.relatorio += "Verificacao falhou para " + nomeArquivo + "\n" + "Coordenada " +
                                coordenada + " do arquivo " + subBacia + "_" + radical +
                                " nao existente";
@@ -196,8 +189,9 @@ class ArquivosPrevisao {
     std::vector<bool> presentes;
   };
   struct Modelo {
-    // sorted, once each; views into coordenadasGrade, which no step changes while this one runs
-    std::vector<std::string_view> chavesGrade;
+    // each grid key once, with its position; views into coordenadasGrade, which stays unchanged
+    // while the step runs
+    std::unordered_map<std::string_view, uint32_t> indice;
     std::unordered_map<std::string, Arquivo> arquivos;  // by full path
   };
 
@@ -209,11 +203,9 @@ class ArquivosPrevisao {
     for (const std::string& subBacia : validador.subBacias) {
       const auto grade = validador.coordenadasGrade.find(subBacia + "__" + radical);
       if (grade == validador.coordenadasGrade.end()) continue;
-      dados.chavesGrade.insert(dados.chavesGrade.end(), grade->second.begin(), grade->second.end());
+      for (const std::string& coordenada : grade->second)
+        dados.indice.emplace(coordenada, static_cast<uint32_t>(dados.indice.size()));
     }
-    std::sort(dados.chavesGrade.begin(), dados.chavesGrade.end());
-    dados.chavesGrade.erase(std::unique(dados.chavesGrade.begin(), dados.chavesGrade.end()),
-                            dados.chavesGrade.end());
     return dados;
   }
 
