@@ -325,3 +325,24 @@ TEST(ValidadorPrevisaoTeste, ModeloAntigoSemPastaDeEntrada) {
             validador.relatorio);
   EXPECT_EQ(198, validador.ultimoResultado.codigo);
 }
+
+// Files are counted once per model and run date: a sub-basin with another run date counts its own.
+TEST(ValidadorPrevisaoTeste, ModeloAntigoContaPorDataDaRodada) {
+  PastaTemporaria pasta;
+  for (const char* nome : {"ecmwf_p010321a020321.dat", "ecmwf_p010321a030321.dat",
+                           "ecmwf_p020321a030321.dat", "ecmwf_p020321a040321.dat"})
+    entrada(pasta, nome, comPonto);
+  const std::string dia3 = entrada(pasta, "ecmwf_p020321a050321.dat", "-47.125 -22.5 -1\n");
+  Validador validador = validadorRio1(pasta, false);
+  validador.subBacias = {"Rio1", "Rio2"};
+  validador.dadosSubBacias["Rio2"] = validador.dadosSubBacias["Rio1"];
+  validador.dadosSubBacias["Rio2"].dataRodada = "02/03/2021";
+  validador.coordenadasGrade["Rio2__ecmwf"] = {pontoGrade};
+  EXPECT_EQ(203, validador.validarPrecipitacaoPrevistaModeloAntigo());
+  const std::string mensagem =
+      "Valor de precipitacao negativo\nValor lido: -1\nLinha: -47.125 -22.5 -1\nNumero da linha: 1";
+  EXPECT_EQ(inicioAntigo + "Verificacao falhou para " + dia3 + "\n" + mensagem,
+            validador.relatorio);
+  EXPECT_EQ(102, validador.ultimoResultado.codigo);
+  EXPECT_EQ(mensagem, validador.ultimoResultado.mensagem);
+}
