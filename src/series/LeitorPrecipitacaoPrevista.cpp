@@ -169,7 +169,6 @@ void LeitorPrecipitacaoPrevista::lerLinhasFormatoAntigo(std::istream& arquivo,
 
 // Everything handed on belongs to the file just validated, never to an earlier one.
 void LeitorPrecipitacaoPrevista::limpar() {
-  chaves.clear();
   presentes.assign(indice != nullptr ? indice->size() : 0, false);
   coordenadas.clear();
   mapaCoordenadas.clear();
@@ -193,12 +192,15 @@ void LeitorPrecipitacaoPrevista::guardarCoordenada(double longitude, double lati
   if (repetida && (menorRepetida.empty() || chave < menorRepetida)) menorRepetida = chave;
 }
 
+// Without an index the keys go to the two lists; either way the set is let go of.
 void LeitorPrecipitacaoPrevista::listar() {
-  if (indice != nullptr) return;
-  coordenadas.assign(chaves.begin(), chaves.end());
-  std::sort(coordenadas.begin(), coordenadas.end());
-  for (const std::string& texto : coordenadas)
-    mapaCoordenadas.emplace_hint(mapaCoordenadas.end(), texto, true);
+  if (indice == nullptr) {
+    coordenadas.assign(chaves.begin(), chaves.end());
+    std::sort(coordenadas.begin(), coordenadas.end());
+    for (const std::string& texto : coordenadas)
+      mapaCoordenadas.emplace_hint(mapaCoordenadas.end(), texto, true);
+  }
+  std::unordered_set<std::string>().swap(chaves);
 }
 
 void LeitorPrecipitacaoPrevista::validarLongitude(std::string valor, Resultado& resultado,

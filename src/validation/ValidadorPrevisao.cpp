@@ -112,6 +112,7 @@ std::vector<int64_t> diasNaPasta(Utilitarios& utilitarios, const std::vector<std
     const size_t posicao = nome.rfind(marca, nome.size() - fim.size());
     if (posicao == std::string::npos) continue;
     const size_t inicio = posicao + marca.size();
+    if (inicio > nome.size() - fim.size()) continue;
     const std::string textoDia = nome.substr(inicio, nome.size() - fim.size() - inicio);
     int64_t numero = 0;
     if (!numeroDoDia(textoDia, numero)) continue;
