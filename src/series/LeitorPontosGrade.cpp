@@ -9,10 +9,31 @@
 
 #include "platform/Plataforma.h"
 #include "validation/Mensagens.h"
+#include "validation/TextoNumerico.h"
 #include "validation/VerificadorLinhas.h"
 
-LeitorPontosGrade::LeitorPontosGrade()
-    : regexDecimal("^\\-?[0-9]+\\.[0-9]{1,3}$"), regexInteiro("^\\-?[0-9]+$") {}
+const LeitorPontosGrade::TextosCoordenada LeitorPontosGrade::textosLongitude = {
+    "Valor de longitude nao numerico",
+    "Formato do campo longitude incorreto",
+    "Valor de longitude menor que o permitido",
+    "\nMinimo permitido: -180",
+    "Valor de longitude maior que o permitido",
+    "\nMaximo permitido: 180",
+    -180.0,
+    180.0};
+
+// the lower limit of the latitude has no colon
+const LeitorPontosGrade::TextosCoordenada LeitorPontosGrade::textosLatitude = {
+    "Valor de latitude nao numerico",
+    "Formato do campo latitude incorreto",
+    "Valor de latitude menor que o permitido",
+    "\nMinimo permitido -90",
+    "Valor de latitude maior que o permitido",
+    "\nMaximo permitido: 90",
+    -90.0,
+    90.0};
+
+LeitorPontosGrade::LeitorPontosGrade() = default;
 
 Resultado LeitorPontosGrade::validar() {
   Resultado resultado{"Validacao concluida com sucesso", 100};
@@ -64,15 +85,12 @@ void LeitorPontosGrade::lerLinhas(Resultado& resultado) {
         if (linha.empty()) linhaAnterior = linha;
       } while (linha.empty());
 
-      std::vector<std::string> campos = camposVarredura(linha, 1);
-      validarLongitude(resultado, campos[0]);
+      camposVarredura(linha, 1, campos);
+      const double longitude = verificarCoordenada(resultado, campos[0], textosLongitude);
       if (resultado.codigo != 100) return;
-      validarLatitude(resultado, campos[1]);
+      const double latitude = verificarCoordenada(resultado, campos[1], textosLatitude);
       if (resultado.codigo != 100) return;
-      boost::trim(campos[0]);
-      boost::trim(campos[1]);
-      coordenadas.push_back(textoCoordenada(boost::lexical_cast<double>(campos[0]),
-                                            boost::lexical_cast<double>(campos[1])));
+      coordenadas.push_back(textoCoordenada(longitude, latitude));
       linhaAnterior = linha;
     }
   } catch (const std::exception&) {  // a hard read error, or anything else reading raised
@@ -82,7 +100,7 @@ void LeitorPontosGrade::lerLinhas(Resultado& resultado) {
 
 void LeitorPontosGrade::validarQuantidadePontos(Resultado& resultado, std::string valor) {
   boost::trim(valor);
-  if (!utilitarios.ehInteiro(valor)) {
+  if (!converteInteiro(valor)) {
     resultado = {"Valor do campo quantidade de pontos de grade nao numerico" +
                      trechoValorLido(valor) + trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
                  105};
@@ -99,46 +117,29 @@ void LeitorPontosGrade::validarQuantidadePontos(Resultado& resultado, std::strin
 }
 
 void LeitorPontosGrade::validarLongitude(Resultado& resultado, std::string valor) {
-  static const TextosCoordenada textos = {"Valor de longitude nao numerico",
-                                          "Formato do campo longitude incorreto",
-                                          "Valor de longitude menor que o permitido",
-                                          "\nMinimo permitido: -180",
-                                          "Valor de longitude maior que o permitido",
-                                          "\nMaximo permitido: 180",
-                                          -180.0,
-                                          180.0};
-  validarCoordenada(resultado, valor, textos);
+  verificarCoordenada(resultado, valor, textosLongitude);
 }
 
 void LeitorPontosGrade::validarLatitude(Resultado& resultado, std::string valor) {
-  // the lower limit of the latitude has no colon
-  static const TextosCoordenada textos = {"Valor de latitude nao numerico",
-                                          "Formato do campo latitude incorreto",
-                                          "Valor de latitude menor que o permitido",
-                                          "\nMinimo permitido -90",
-                                          "Valor de latitude maior que o permitido",
-                                          "\nMaximo permitido: 90",
-                                          -90.0,
-                                          90.0};
-  validarCoordenada(resultado, valor, textos);
+  verificarCoordenada(resultado, valor, textosLatitude);
 }
 
-void LeitorPontosGrade::validarCoordenada(Resultado& resultado, std::string& valor,
-                                          const TextosCoordenada& textos) {
-  boost::trim(valor);
-  if (!utilitarios.ehReal(valor)) {  // here the number comes before the line
-    resultado = {textos.naoNumerico + trechoValorLido(valor) + trechoNumeroLinha(numeroLinha) +
-                     trechoLinha(linha),
+double LeitorPontosGrade::verificarCoordenada(Resultado& resultado, std::string_view campo,
+                                              const TextosCoordenada& textos) {
+  const std::string_view valor = aparado(campo);
+  if (!converteReal(valor)) {  // here the number comes before the line
+    resultado = {textos.naoNumerico + trechoValorLido(std::string(valor)) +
+                     trechoNumeroLinha(numeroLinha) + trechoLinha(linha),
                  105};
-    return;
+    return 0.0;
   }
-  if (!boost::regex_match(valor, regexDecimal) && !boost::regex_match(valor, regexInteiro)) {
-    resultado = {textos.formato + trechoValorLido(valor) + trechoLinha(linha) +
+  if (!ehDecimalAteTresCasas(valor) && !ehInteiroSimples(valor)) {
+    resultado = {textos.formato + trechoValorLido(std::string(valor)) + trechoLinha(linha) +
                      trechoNumeroLinha(numeroLinha),
                  105};
-    return;
+    return 0.0;
   }
-  const double coordenada = boost::lexical_cast<double>(valor);
+  const double coordenada = lerReal(valor);
   const char* achado = nullptr;
   const char* limite = nullptr;
   if (coordenada < textos.minimo) {
@@ -148,10 +149,11 @@ void LeitorPontosGrade::validarCoordenada(Resultado& resultado, std::string& val
     achado = textos.maior;
     limite = textos.limiteSuperior;
   } else {
-    return;
+    return coordenada;
   }
   // the line is quoted twice
   resultado = {achado + trechoValorLido(textoReal(coordenada)) + limite + trechoLinha(linha) +
                    trechoNumeroLinha(numeroLinha) + trechoLinha(linha),
                105};
+  return coordenada;
 }

@@ -2,9 +2,8 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
-
-#include <boost/regex.hpp>
 
 #include "validation/Resultado.h"
 #include "validation/Utilitarios.h"
@@ -34,13 +33,16 @@ class LeitorPontosGrade {
     double minimo;
     double maximo;
   };
-  void validarCoordenada(Resultado& resultado, std::string& valor, const TextosCoordenada& textos);
+  static const TextosCoordenada textosLongitude;
+  static const TextosCoordenada textosLatitude;
+  // Numeric, then form, then range, on the trimmed field; the value read, 0 when the check failed.
+  double verificarCoordenada(Resultado& resultado, std::string_view campo,
+                             const TextosCoordenada& textos);
   void lerLinhas(Resultado& resultado);
 
-  boost::regex regexDecimal;
-  boost::regex regexInteiro;
   int32_t numeroLinha = 1;
   std::string linha;
   Utilitarios utilitarios;
   int32_t quantidadePontos = 0;
+  std::vector<std::string_view> campos;
 };

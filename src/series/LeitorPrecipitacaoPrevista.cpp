@@ -5,14 +5,12 @@
 #include <fstream>
 #include <stdexcept>
 
-#include <boost/algorithm/string/classification.hpp>
-#include <boost/algorithm/string/split.hpp>
-#include <boost/algorithm/string/trim.hpp>
 #include <boost/date_time/gregorian/gregorian.hpp>
 #include <boost/lexical_cast.hpp>
 
 #include "platform/Plataforma.h"
 #include "validation/Mensagens.h"
+#include "validation/TextoNumerico.h"
 #include "validation/VerificadorLinhas.h"
 
 namespace {
@@ -35,12 +33,22 @@ bool ehDataCompacta(const std::string& grupo) {
   }
 }
 
+// Elements of a dated-layout line: runs of anything but blank, tab, CR, VT and FF.
+void separarElementos(std::string_view linha, std::vector<std::string_view>& elementos) {
+  static constexpr std::string_view brancos = " \t\r\v\f";
+  elementos.clear();
+  size_t posicao = linha.find_first_not_of(brancos);
+  while (posicao != std::string_view::npos) {
+    const size_t fim = std::min(linha.find_first_of(brancos, posicao), linha.size());
+    elementos.push_back(linha.substr(posicao, fim - posicao));
+    posicao = linha.find_first_not_of(brancos, fim);
+  }
+}
+
 }  // namespace
 
 LeitorPrecipitacaoPrevista::LeitorPrecipitacaoPrevista()
-    : regexDecimal("^\\-?[0-9]+\\.[0-9]{1,3}$"),
-      regexInteiro("^\\-?[0-9]+$"),
-      regexNomeArquivo("^.+_p([0-9]{6})a([0-9]{6})\\.dat") {}
+    : regexNomeArquivo("^.+_p([0-9]{6})a([0-9]{6})\\.dat") {}
 
 Resultado LeitorPrecipitacaoPrevista::validar() {
   return modeloNovo ? validarFormatoNovo() : validarFormatoAntigo();
@@ -53,8 +61,7 @@ Resultado LeitorPrecipitacaoPrevista::validarFormatoAntigo() { return validarArq
 Resultado LeitorPrecipitacaoPrevista::validarArquivo(bool datado) {
   Resultado resultado{sucesso, 100};
   numeroLinha = 1;
-  coordenadas.clear();
-  mapaCoordenadas.clear();  // the map holds the file just validated, never an earlier one
+  limpar();
   if (!utilitarios.arquivoExiste(caminho)) return {"Arquivo " + caminho + " nao encontrado", 197};
   if (datado) {
     validarNomeArquivo(resultado);
@@ -72,10 +79,15 @@ Resultado LeitorPrecipitacaoPrevista::validarArquivo(bool datado) {
       lerLinhasFormatoAntigo(arquivo, resultado);
     }
   } catch (const std::exception&) {  // a hard read error, or anything else reading raised
+    listar();
     return corrompido;
   }
+  listar();
   if (resultado.codigo != 100) return resultado;
-  procurarRepetida(resultado);
+  // found only after the last line, so any failure on a line is reported first
+  if (!menorRepetida.empty()) {
+    resultado = {"Valores repetidos para a coordenada " + menorRepetida, 196};
+  }
   return resultado;
 }
 
@@ -97,21 +109,17 @@ void LeitorPrecipitacaoPrevista::lerLinhasFormatoNovo(std::istream& arquivo, Res
   std::string linha;
   size_t quantidadeEsperada = 0;
   while (plataforma::lerLinha(arquivo, linha)) {
-    std::vector<std::string> elementos;
-    boost::split(elementos, linha, boost::is_any_of(" \t\r\v\f"), boost::token_compress_on);
-    elementos.erase(std::remove(elementos.begin(), elementos.end(), ""), elementos.end());
-    const size_t quantidade = elementos.size();
+    separarElementos(linha, campos);
+    const size_t quantidade = campos.size();
     double longitude = 0.0;
     double latitude = 0.0;
     for (size_t i = 0; i < quantidade; ++i) {
       if (i == 0) {
-        validarLongitude(elementos[i], resultado, linha);
-        if (resultado.codigo == 100) longitude = boost::lexical_cast<double>(elementos[i]);
+        longitude = verificarCoordenada(campos[i], resultado, linha, "longitude", -180, 180);
       } else if (i == 1) {
-        validarLatitude(elementos[i], resultado, linha);
-        if (resultado.codigo == 100) latitude = boost::lexical_cast<double>(elementos[i]);
+        latitude = verificarCoordenada(campos[i], resultado, linha, "latitude", -90, 90);
       } else {
-        validarPrecipitacao(elementos[i], resultado, linha);
+        verificarPrecipitacao(campos[i], resultado, linha);
       }
       if (resultado.codigo != 100) return;
     }
@@ -125,8 +133,8 @@ void LeitorPrecipitacaoPrevista::lerLinhasFormatoNovo(std::istream& arquivo, Res
       return;
     }
     // a line without both coordinates has no key: the missing one is judged as empty
-    if (quantidade == 0) validarLongitude("", resultado, linha);
-    if (quantidade == 1) validarLatitude("", resultado, linha);
+    if (quantidade == 0) verificarCoordenada("", resultado, linha, "longitude", -180, 180);
+    if (quantidade == 1) verificarCoordenada("", resultado, linha, "latitude", -90, 90);
     if (resultado.codigo != 100) return;
     guardarCoordenada(longitude, latitude);
     ++numeroLinha;
@@ -145,73 +153,105 @@ void LeitorPrecipitacaoPrevista::lerLinhasFormatoAntigo(std::istream& arquivo,
     linhaAnterior = linha;
     if (linha.empty()) continue;  // a blank line takes no number
 
-    std::vector<std::string> campos = camposVarredura(linha, 2);
-    for (std::string& campo : campos) boost::trim(campo);
-    validarLongitude(campos[0], resultado, linha);
+    camposVarredura(linha, 2, campos);
+    const double longitude =
+        verificarCoordenada(aparado(campos[0]), resultado, linha, "longitude", -180, 180);
     if (resultado.codigo != 100) return;
-    validarLatitude(campos[1], resultado, linha);
+    const double latitude =
+        verificarCoordenada(aparado(campos[1]), resultado, linha, "latitude", -90, 90);
     if (resultado.codigo != 100) return;
-    guardarCoordenada(boost::lexical_cast<double>(campos[0]),
-                      boost::lexical_cast<double>(campos[1]));
-    validarPrecipitacao(campos[2], resultado, linha);
+    guardarCoordenada(longitude, latitude);
+    verificarPrecipitacao(aparado(campos[2]), resultado, linha);
     if (resultado.codigo != 100) return;
     ++numeroLinha;
   }
 }
 
-void LeitorPrecipitacaoPrevista::guardarCoordenada(double longitude, double latitude) {
-  const std::string chave = textoCoordenada(longitude, latitude);
-  coordenadas.push_back(chave);
-  mapaCoordenadas[chave] = true;
+// Everything handed on belongs to the file just validated, never to an earlier one.
+void LeitorPrecipitacaoPrevista::limpar() {
+  presentes.assign(indice != nullptr ? indice->size() : 0, false);
+  coordenadas.clear();
+  mapaCoordenadas.clear();
+  menorRepetida.clear();
 }
 
-// Found only after the last line, so any failure on a line is reported first.
-void LeitorPrecipitacaoPrevista::procurarRepetida(Resultado& resultado) {
-  std::sort(coordenadas.begin(), coordenadas.end());
-  const auto repetida = std::adjacent_find(coordenadas.begin(), coordenadas.end());
-  if (repetida != coordenadas.end()) {
-    resultado = {"Valores repetidos para a coordenada " + *repetida, 196};
+// A key seen before is a repeat; the smallest one is reported once the file is read.
+void LeitorPrecipitacaoPrevista::guardarCoordenada(double longitude, double latitude) {
+  textoCoordenada(longitude, latitude, chave);
+  bool repetida = false;
+  bool indicada = false;
+  if (indice != nullptr) {
+    const auto posicao = indice->find(chave);
+    if (posicao != indice->end()) {
+      indicada = true;
+      repetida = presentes[posicao->second];
+      presentes[posicao->second] = true;
+    }
   }
+  if (!indicada) repetida = !chaves.insert(chave).second;
+  if (repetida && (menorRepetida.empty() || chave < menorRepetida)) menorRepetida = chave;
+}
+
+// Without an index the keys go to the two lists; either way the set is let go of.
+void LeitorPrecipitacaoPrevista::listar() {
+  if (indice == nullptr) {
+    coordenadas.assign(chaves.begin(), chaves.end());
+    std::sort(coordenadas.begin(), coordenadas.end());
+    for (const std::string& texto : coordenadas)
+      mapaCoordenadas.emplace_hint(mapaCoordenadas.end(), texto, true);
+  }
+  std::unordered_set<std::string>().swap(chaves);
 }
 
 void LeitorPrecipitacaoPrevista::validarLongitude(std::string valor, Resultado& resultado,
                                                   std::string linha) {
-  validarCoordenada(valor, resultado, linha, "longitude", -180, 180);
+  verificarCoordenada(valor, resultado, linha, "longitude", -180, 180);
 }
 
 void LeitorPrecipitacaoPrevista::validarLatitude(std::string valor, Resultado& resultado,
                                                  std::string linha) {
-  validarCoordenada(valor, resultado, linha, "latitude", -90, 90);
+  verificarCoordenada(valor, resultado, linha, "latitude", -90, 90);
 }
 
-void LeitorPrecipitacaoPrevista::validarCoordenada(const std::string& valor, Resultado& resultado,
-                                                   const std::string& linha,
-                                                   const std::string& nome, int32_t minimo,
-                                                   int32_t maximo) {
-  if (!utilitarios.ehReal(valor)) {
-    resultado = {"Valor de " + nome + " não numérico" + trechoValorLido(valor), 105};
-    return;
+double LeitorPrecipitacaoPrevista::verificarCoordenada(std::string_view valor, Resultado& resultado,
+                                                       std::string_view linha, const char* nome,
+                                                       int32_t minimo, int32_t maximo) {
+  if (!converteReal(valor)) {
+    resultado = {
+        std::string("Valor de ") + nome + " não numérico" + trechoValorLido(std::string(valor)),
+        105};
+    return 0.0;
   }
   // nan, inf, a plus sign, an exponent or a fourth decimal pass the numeric test but not this one
-  if (!boost::regex_match(valor, regexInteiro) && !boost::regex_match(valor, regexDecimal)) {
-    resultado = {"Valor de " + nome + " fora do formato\n" +
+  if (!ehInteiroSimples(valor) && !ehDecimalAteTresCasas(valor)) {
+    resultado = {std::string("Valor de ") + nome + " fora do formato\n" +
                      "Formato esperado: número inteiro ou decimal com até 3 casas" +
-                     trechoValorLido(valor),
+                     trechoValorLido(std::string(valor)),
                  105};
-    return;
+    return 0.0;
   }
-  const double coordenada = boost::lexical_cast<double>(valor);
+  const double coordenada = lerReal(valor);
   if (coordenada < minimo) {
-    resultado = {"Valor de " + nome + " menor que o permitido" +
-                     trechoValorLido(textoReal(coordenada)) + "\nMinimo permitido: " +
-                     textoInteiro(minimo) + trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+    resultado = {std::string("Valor de ") + nome + " menor que o permitido" +
+                     trechoValorLido(textoReal(coordenada)) +
+                     "\nMinimo permitido: " + textoInteiro(minimo) +
+                     trechoLinha(std::string(linha)) + trechoNumeroLinha(numeroLinha),
                  105};
   } else if (coordenada > maximo) {
-    resultado = {"Valor de " + nome + " maior que o permitido" +
-                     trechoValorLido(textoReal(coordenada)) + "\nMaximo permitido: " +
-                     textoInteiro(maximo) + trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+    resultado = {std::string("Valor de ") + nome + " maior que o permitido" +
+                     trechoValorLido(textoReal(coordenada)) +
+                     "\nMaximo permitido: " + textoInteiro(maximo) +
+                     trechoLinha(std::string(linha)) + trechoNumeroLinha(numeroLinha),
                  105};
   }
+  return coordenada;
+}
+
+// A plain decimal without a minus sign passes at once; any other text takes the whole check.
+void LeitorPrecipitacaoPrevista::verificarPrecipitacao(std::string_view valor, Resultado& resultado,
+                                                       const std::string& linha) {
+  if (ehRealSimples(valor) && valor[0] != '-') return;
+  validarPrecipitacao(std::string(valor), resultado, linha);
 }
 
 void LeitorPrecipitacaoPrevista::validarPrecipitacao(std::string valor, Resultado& resultado,

@@ -4,6 +4,9 @@
 #include <istream>
 #include <map>
 #include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include <boost/regex.hpp>
@@ -13,7 +16,8 @@
 
 // Reads one forecast precipitation file, dated ("<modelo>_p<ddmmyy>a<ddmmyy>.dat", any number of
 // values per line) or old (one value per line); hands on the coordinates of its lines as
-// "%3.4f %3.4f" keys of mapaCoordenadas.
+// "%3.4f %3.4f" keys, sorted in coordenadas and mapaCoordenadas. A caller that gives an index of
+// the keys it looks for gets, instead, which of them the file holds.
 class LeitorPrecipitacaoPrevista {
  public:
   LeitorPrecipitacaoPrevista();
@@ -25,9 +29,14 @@ class LeitorPrecipitacaoPrevista {
   void validarPrecipitacao(std::string valor, Resultado& resultado, std::string linha);
 
   std::string caminho;
+  bool modeloNovo = false;
+  // Keys the caller looks for, each with its position; null for none. With an index, presentes
+  // tells which of them the file holds, and coordenadas and mapaCoordenadas stay empty: sorting
+  // every key of a large file into them costs more than reading it.
+  const std::unordered_map<std::string_view, uint32_t>* indice = nullptr;
+  std::vector<bool> presentes;
   std::vector<std::string> coordenadas;
   std::map<std::string, bool> mapaCoordenadas;
-  bool modeloNovo = false;
   int32_t numeroLinha = 1;
 
  private:
@@ -35,13 +44,21 @@ class LeitorPrecipitacaoPrevista {
   Resultado validarArquivo(bool datado);
   void lerLinhasFormatoNovo(std::istream& arquivo, Resultado& resultado);
   void lerLinhasFormatoAntigo(std::istream& arquivo, Resultado& resultado);
-  void validarCoordenada(const std::string& valor, Resultado& resultado, const std::string& linha,
-                         const std::string& nome, int32_t minimo, int32_t maximo);
+  // The value read; 0 when the check failed.
+  double verificarCoordenada(std::string_view valor, Resultado& resultado, std::string_view linha,
+                             const char* nome, int32_t minimo, int32_t maximo);
+  void verificarPrecipitacao(std::string_view valor, Resultado& resultado,
+                             const std::string& linha);
   void guardarCoordenada(double longitude, double latitude);
-  void procurarRepetida(Resultado& resultado);
+  void listar();
+  void limpar();
 
-  boost::regex regexDecimal;
-  boost::regex regexInteiro;
   boost::regex regexNomeArquivo;
   Utilitarios utilitarios;
+  // keys of the file that are not in the index, while it is read
+  std::unordered_set<std::string> chaves;
+  // the smallest key found twice, empty while none is
+  std::string menorRepetida;
+  std::string chave;
+  std::vector<std::string_view> campos;
 };

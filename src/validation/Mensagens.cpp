@@ -1,5 +1,6 @@
 #include "validation/Mensagens.h"
 
+#include <charconv>
 #include <locale>
 
 #include <boost/format.hpp>
@@ -17,10 +18,30 @@ std::string textoInteiro(int64_t valor) { return boost::lexical_cast<std::string
 
 std::string textoReal(double valor) { return boost::lexical_cast<std::string>(valor); }
 
+namespace {
+
+// "%3.4f" of one coordinate: to_chars writes what printf does (the exact binary value, halves to
+// even), and four decimals are always wider than 3.
+void acrescentarCoordenada(std::string& texto, double valor) {
+  char numero[400];  // the largest double in fixed notation with four decimals fits
+  const auto fim =
+      std::to_chars(numero, numero + sizeof numero, valor, std::chars_format::fixed, 4).ptr;
+  texto.append(numero, fim);
+}
+
+}  // namespace
+
 std::string textoCoordenada(double longitude, double latitude) {
-  const std::locale classico = std::locale::classic();
-  return (boost::format("%3.4f", classico) % longitude).str() + " " +
-         (boost::format("%3.4f", classico) % latitude).str();
+  std::string texto;
+  textoCoordenada(longitude, latitude, texto);
+  return texto;
+}
+
+void textoCoordenada(double longitude, double latitude, std::string& texto) {
+  texto.clear();
+  acrescentarCoordenada(texto, longitude);
+  texto += ' ';
+  acrescentarCoordenada(texto, latitude);
 }
 
 std::string valorAntesDoComentario(const std::string& linha) {
@@ -62,4 +83,26 @@ std::string textoCampo(const std::string& nome, const std::string& achado, const
                        const std::string& linha, int64_t numeroLinha) {
   return "Valor do campo " + nome + achado + trechoValorLido(valor) + trechoLinha(linha) +
          trechoNumeroLinha(numeroLinha);
+}
+
+void camposVarredura(std::string_view linha, size_t palavras,
+                     std::vector<std::string_view>& campos) {
+  static constexpr std::string_view brancos = " \t\n\v\f\r";
+  const std::string_view texto = linha.substr(0, linha.find('\0'));
+  campos.assign(palavras + 1, std::string_view());
+  size_t posicao = 0;
+  for (size_t i = 0; i <= palavras; ++i) {
+    posicao = texto.find_first_not_of(brancos, posicao);
+    if (posicao == std::string_view::npos) break;
+    const size_t fim = i < palavras ? texto.find_first_of(brancos, posicao) : texto.size();
+    campos[i] = texto.substr(posicao, fim - posicao);
+    posicao = fim;
+  }
+}
+
+std::string_view aparado(std::string_view texto) {
+  static constexpr std::string_view brancos = " \t\n\v\f\r";
+  const size_t inicio = texto.find_first_not_of(brancos);
+  if (inicio == std::string_view::npos) return {};
+  return texto.substr(inicio, texto.find_last_not_of(brancos) - inicio + 1);
 }

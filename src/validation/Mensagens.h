@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Pieces shared by the readers' messages, always in this order after the finding.
@@ -17,6 +18,8 @@ std::string textoReal(double valor);
 
 // Longitude and latitude as the grid and forecast files are compared: "%3.4f %3.4f".
 std::string textoCoordenada(double longitude, double latitude);
+// The same written over texto, which keeps its room for the next key.
+void textoCoordenada(double longitude, double latitude, std::string& texto);
 
 // Value before a comment: the text before the first apostrophe.
 std::string valorAntesDoComentario(const std::string& linha);
@@ -37,6 +40,13 @@ std::string textoDadosIncompletos(const std::string& faltando, int64_t diasAntes
 // not reach is empty. A NUL byte is a byte of its field, so a number holding one fails its check
 // instead of passing as the digits before it.
 std::vector<std::string> camposVarredura(const std::string& linha, size_t palavras);
+
+// The same fields as views into linha, written into campos (palavras + 1 of them).
+void camposVarredura(std::string_view linha, size_t palavras,
+                     std::vector<std::string_view>& campos);
+
+// Without the blanks (classic-locale white space) at both ends, as boost::trim leaves a text.
+std::string_view aparado(std::string_view texto);
 
 // A field finding with every piece: "Valor do campo " + nome + achado (" nao numerico",
 // " negativo", ...), then the value, the line and the line number.

@@ -16,6 +16,7 @@
 #include <boost/random/uniform_real_distribution.hpp>
 
 #include "platform/Plataforma.h"
+#include "validation/TextoNumerico.h"
 
 namespace {
 
@@ -95,15 +96,9 @@ bool Utilitarios::diretorioExiste(const std::string& caminho) {
   return !erro && boost::filesystem::is_directory(estado);
 }
 
-bool Utilitarios::ehInteiro(const std::string& texto) {
-  int32_t valor = 0;
-  return boost::conversion::try_lexical_convert(texto, valor);
-}
+bool Utilitarios::ehInteiro(const std::string& texto) { return converteInteiro(texto); }
 
-bool Utilitarios::ehReal(const std::string& texto) {
-  double valor = 0.0;
-  return boost::conversion::try_lexical_convert(texto, valor);
-}
+bool Utilitarios::ehReal(const std::string& texto) { return converteReal(texto); }
 
 std::string Utilitarios::lerRegistro(const std::string& chaveRegistro,
                                      const std::string& nomeValor) {

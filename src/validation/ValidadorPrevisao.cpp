@@ -1,10 +1,15 @@
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
+#include <boost/date_time/gregorian/gregorian.hpp>
 #include <boost/filesystem.hpp>
 #include <boost/regex.hpp>
 
@@ -49,36 +54,188 @@ bool arquivoAbre(Utilitarios& utilitarios, const std::string& caminho) {
   return arquivo.is_open();
 }
 
-// Every grid coordinate of the sub-basin and model must be a key of the forecast file just read.
-bool coordenadasPresentes(Validador& validador, const std::map<std::string, bool>& previstas,
-                          const std::string& subBacia, const std::string& radical,
-                          const std::string& nomeArquivo) {
-  const auto grade = validador.coordenadasGrade.find(subBacia + "__" + radical);
-  if (grade == validador.coordenadasGrade.end()) return true;
-  for (const std::string& coordenada : grade->second) {
-    if (previstas.count(coordenada) == 0) {
-      validador.relatorio += "Verificacao falhou para " + nomeArquivo + "\n" + "Coordenada " +
-                             coordenada + " do arquivo " + subBacia + "_" + radical +
-                             " nao existente";
-      validador.ultimoResultado.codigo = 196;
-      return false;
+// Day number of a ddmmyy text as formatarDataCompacta writes it (day, month, then the year minus
+// 2000, which may be negative or have more digits); false for a text of no such date.
+bool numeroDoDia(const std::string& texto, int64_t& numero) {
+  const auto digitos = [&texto](size_t inicio, size_t fim) {
+    if (inicio >= fim || fim - inicio > 6) return false;
+    for (size_t i = inicio; i < fim; ++i) {
+      if (texto[i] < '0' || texto[i] > '9') return false;
     }
+    return true;
+  };
+  const size_t inicioAno = texto.size() > 4 && texto[4] == '-' ? 5 : 4;
+  if (texto.size() < 5 || !digitos(0, 4) || !digitos(inicioAno, texto.size())) return false;
+  const int dia = std::stoi(texto.substr(0, 2));
+  const int mes = std::stoi(texto.substr(2, 2));
+  const int ano = 2000 + std::stoi(texto.substr(4));
+  if (ano < 1400 || ano > 9999) return false;
+  try {
+    numero =
+        boost::gregorian::date(static_cast<unsigned short>(ano), static_cast<unsigned short>(mes),
+                               static_cast<unsigned short>(dia))
+            .day_number();
+    return true;
+  } catch (const std::out_of_range&) {
+    return false;
   }
-  return true;
 }
 
+// Names of the input folder, lower-case, for the day search of the dated layout; false when the
+// folder cannot be listed.
+bool listarNomes(const std::string& pasta, std::vector<std::string>& nomes) {
+  boost::system::error_code erro;
+  boost::filesystem::directory_iterator entrada(pasta, erro);
+  for (; !erro && entrada != boost::filesystem::directory_iterator(); entrada.increment(erro))
+    nomes.push_back(minusculas(entrada->path().filename().string()));
+  return !erro;
+}
+
+// Days 1 to diasPrevisao whose forecast file may stand in the folder: those that some name ends
+// in, in any case, as "_p<run date>a<day>.dat". No other day's file can open, whatever the model
+// and the file system's case rules, so the search costs what the folder holds.
+std::vector<int64_t> diasNaPasta(Utilitarios& utilitarios, const std::vector<std::string>& nomes,
+                                 const std::string& dataRodada, int64_t diasPrevisao) {
+  std::vector<int64_t> dias;
+  std::string marca;
+  int64_t numeroRodada = 0;
+  try {
+    marca = "_p" + utilitarios.formatarDataCompacta(dataRodada, "%d/%d/%d", 0) + "a";
+  } catch (const std::out_of_range&) {
+    return dias;  // no file can carry a date off the calendar
+  }
+  if (!numeroDoDia(marca.substr(2, marca.size() - 3), numeroRodada)) return dias;
+  const std::string fim = ".dat";
+  for (const std::string& nome : nomes) {
+    if (nome.size() < fim.size() || nome.compare(nome.size() - fim.size(), fim.size(), fim) != 0)
+      continue;
+    const size_t posicao = nome.rfind(marca, nome.size() - fim.size());
+    if (posicao == std::string::npos) continue;
+    const size_t inicio = posicao + marca.size();
+    if (inicio > nome.size() - fim.size()) continue;
+    const std::string textoDia = nome.substr(inicio, nome.size() - fim.size() - inicio);
+    int64_t numero = 0;
+    if (!numeroDoDia(textoDia, numero)) continue;
+    const int64_t dia = numero - numeroRodada;
+    if (dia < 1 || dia > diasPrevisao) continue;
+    try {
+      if (utilitarios.formatarDataCompacta(dataRodada, "%d/%d/%d", dia) == textoDia)
+        dias.push_back(dia);
+    } catch (const std::out_of_range&) {
+    }
+  }
+  std::sort(dias.begin(), dias.end());
+  dias.erase(std::unique(dias.begin(), dias.end()), dias.end());
+  return dias;
+}
+
+// A model name that keeps its forecast files in the input folder itself, under a name the folder
+// lists: no separator, no drive colon, no NUL that would cut the path short.
+bool nomeSimples(const std::string& modelo) {
+  return modelo.find_first_of(std::string("/\\:\0", 4)) == std::string::npos;
+}
+
+// The forecast files of one step. The sub-basins share the files of a model, so each file is
+// read once; what stays of it is its result and, for each grid key of the model (the union of the
+// sub-basins' grids), whether the file holds it. The file's other keys live only while it is read.
+class ArquivosPrevisao {
+ public:
+  explicit ArquivosPrevisao(Validador& validador) : validador(validador) {}
+
+  // Runs the reader on caminho, or takes the result of its first reading, into ultimoResultado.
+  void validar(const std::string& modelo, const std::string& caminho) {
+    Modelo& dados = dadosModelo(modelo);
+    const auto lido = dados.arquivos.find(caminho);
+    if (lido != dados.arquivos.end()) {
+      validador.ultimoResultado = lido->second.resultado;
+      presentes = &lido->second.presentes;
+      return;
+    }
+    leitor.caminho = caminho;
+    leitor.modeloNovo = validador.modeloNovo;
+    leitor.indice = &dados.indice;
+    validador.ultimoResultado = leitor.validar();
+    // a failing file ends the step: only passing files are kept
+    if (validador.ultimoResultado.codigo != 100) return;
+    Arquivo& arquivo = dados.arquivos[caminho];
+    arquivo.resultado = validador.ultimoResultado;
+    arquivo.presentes = std::move(leitor.presentes);
+    presentes = &arquivo.presentes;
+  }
+
+  // Every grid coordinate of the sub-basin and model, in their order, must be a key of the file
+  // just validated; false with the first one missing reported.
+  bool coordenadasPresentes(const std::string& subBacia, const std::string& modelo,
+                            const std::string& nomeArquivo) {
+    const std::string radical = radicalModelo(modelo);
+    const auto grade = validador.coordenadasGrade.find(subBacia + "__" + radical);
+    if (grade == validador.coordenadasGrade.end()) return true;
+    const auto& indice = dadosModelo(modelo).indice;
+    for (const std::string& coordenada : grade->second) {
+      const auto posicao = indice.find(coordenada);
+      if (posicao == indice.end() || !(*presentes)[posicao->second]) {
+        validador.relatorio += "Verificacao falhou para " + nomeArquivo + "\n" + "Coordenada " +
+                               coordenada + " do arquivo " + subBacia + "_" + radical +
+                               " nao existente";
+        validador.ultimoResultado.codigo = 196;
+        return false;
+      }
+    }
+    return true;
+  }
+
+ private:
+  struct Arquivo {
+    Resultado resultado;
+    std::vector<bool> presentes;
+  };
+  struct Modelo {
+    // each grid key once, with its position; views into coordenadasGrade, which stays unchanged
+    // while the step runs
+    std::unordered_map<std::string_view, uint32_t> indice;
+    std::unordered_map<std::string, Arquivo> arquivos;  // by full path
+  };
+
+  Modelo& dadosModelo(const std::string& modelo) {
+    const auto [entrada, novo] = modelos.try_emplace(modelo);
+    Modelo& dados = entrada->second;
+    if (!novo) return dados;
+    const std::string radical = radicalModelo(modelo);
+    for (const std::string& subBacia : validador.subBacias) {
+      const auto grade = validador.coordenadasGrade.find(subBacia + "__" + radical);
+      if (grade == validador.coordenadasGrade.end()) continue;
+      for (const std::string& coordenada : grade->second)
+        dados.indice.emplace(coordenada, static_cast<uint32_t>(dados.indice.size()));
+    }
+    return dados;
+  }
+
+  Validador& validador;
+  LeitorPrecipitacaoPrevista leitor;
+  std::map<std::string, Modelo> modelos;
+  const std::vector<bool>* presentes = nullptr;  // of the file just validated
+};
+
+// Model and run date (ddmmyy) to the count of their forecast files.
+using Contagens = std::map<std::pair<std::string, std::string>, int64_t>;
+
 // Counts the regular files of the folder whose lower-case name matches
-// "^<modelo>_p<ddmmyy>a[0-9]{6}.dat$"; false, with the failure reported, when the model name is
-// no pattern or the folder cannot be listed.
+// "^<modelo>_p<ddmmyy>a[0-9]{6}.dat$", once per model and run date; false, with the failure
+// reported, when the model name is no pattern or the folder cannot be listed.
 bool contarArquivosPrevisao(Validador& validador, const std::string& pasta,
                             const std::string& modelo, const std::string& dataRodada,
-                            int64_t& quantidade) {
+                            Contagens& contagens, int64_t& quantidade) {
   quantidade = 0;
   std::string data;
   try {
     data = validador.utilitarios.formatarDataCompacta(dataRodada, "%d/%d/%d", 0);
   } catch (const std::out_of_range&) {
     return true;  // no file can carry a date off the calendar
+  }
+  const auto contada = contagens.find({modelo, data});
+  if (contada != contagens.end()) {
+    quantidade = contada->second;
+    return true;
   }
   const auto falhar = [&validador](const std::string& alvo, const std::string& mensagem,
                                    int32_t codigo) {
@@ -104,6 +261,7 @@ bool contarArquivosPrevisao(Validador& validador, const std::string& pasta,
         modelo, "Nome de modelo invalido na busca dos arquivos de precipitacao prevista: " + modelo,
         130);
   }
+  contagens[{modelo, data}] = quantidade;
   return true;
 }
 
@@ -134,35 +292,43 @@ int32_t Validador::validarArquivosPontosGrade() {
 
 // One file per sub-basin and model: the first forecast day whose file opens.
 int32_t Validador::validarPrecipitacaoPrevistaModeloNovo() {
-  LeitorPrecipitacaoPrevista leitor;
+  ArquivosPrevisao arquivos(*this);
   relatorio += "Realizando validacao dos arquivos de precipitacao prevista (modelo novo)\n";
+  std::vector<std::string> nomesPasta;
+  const bool pastaListada =
+      listarNomes(diretorio + plataforma::separador + "Arq_Entrada", nomesPasta);
   for (const std::string& subBacia : subBacias) {
     const DadosSubBacia dados = dadosDe(*this, subBacia);
     for (const std::string& modelo : modelos) {
-      const std::string radical = radicalModelo(modelo);
       std::string nomeArquivo = semArquivo;
       std::string caminho;
-      for (int64_t dia = 1; dia <= dados.diasPrevisao; ++dia) {
+      // true when the search ends at this day: its file opens, or it lies off the calendar
+      const auto encerra = [&](int64_t dia) {
         const std::string nome = nomeArquivoPrevisao(utilitarios, modelo, dados.dataRodada, dia);
-        if (nome.empty()) break;  // later days lie off the calendar as well
+        if (nome.empty()) return true;  // later days lie off the calendar as well
         caminho = caminhoEntrada(nome);
-        if (arquivoAbre(utilitarios, caminho)) {
-          nomeArquivo = nome;
-          break;
+        if (!arquivoAbre(utilitarios, caminho)) return false;
+        nomeArquivo = nome;
+        return true;
+      };
+      if (pastaListada && nomeSimples(modelo)) {
+        for (const int64_t dia :
+             diasNaPasta(utilitarios, nomesPasta, dados.dataRodada, dados.diasPrevisao)) {
+          if (encerra(dia)) break;
+        }
+      } else {
+        for (int64_t dia = 1; dia <= dados.diasPrevisao && !encerra(dia); ++dia) {
         }
       }
       if (nomeArquivo == semArquivo) {
         relatorio += "Nenhum arquivo de precipitacao foi encontrado\n";
         return 203;
       }
-      leitor.caminho = caminho;
-      leitor.modeloNovo = modeloNovo;
-      ultimoResultado = leitor.validar();
+      arquivos.validar(modelo, caminho);
       if (relatarFalha("Verificacao falhou para " + caminho + "\n" + "Sub Bacia: " + subBacia +
                        "\n" + "Dias Previsao: " + textoInteiro(dados.diasPrevisao) + "\n"))
         return 203;
-      if (!coordenadasPresentes(*this, leitor.mapaCoordenadas, subBacia, radical, nomeArquivo))
-        return 203;
+      if (!arquivos.coordenadasPresentes(subBacia, modelo, nomeArquivo)) return 203;
     }
   }
   relatorio += "Arquivos de precipitacao prevista OK\n";
@@ -172,20 +338,20 @@ int32_t Validador::validarPrecipitacaoPrevistaModeloNovo() {
 // The files of the run date found in the input folder set how many days are walked; a day
 // missing before an existing one is a gap.
 int32_t Validador::validarPrecipitacaoPrevistaModeloAntigo() {
-  LeitorPrecipitacaoPrevista leitor;
+  ArquivosPrevisao arquivos(*this);
   relatorio += "Realizando validacao dos arquivos de precipitacao prevista (modelo antigo)\n";
   const std::string pasta = diretorio + plataforma::separador + "Arq_Entrada";
+  Contagens contagens;
   for (const std::string& subBacia : subBacias) {
     const DadosSubBacia dados = dadosDe(*this, subBacia);
     for (const std::string& modelo : modelos) {
-      const std::string radical = radicalModelo(modelo);
       int64_t quantidade = 0;
-      if (!contarArquivosPrevisao(*this, pasta, modelo, dados.dataRodada, quantidade)) return 203;
+      if (!contarArquivosPrevisao(*this, pasta, modelo, dados.dataRodada, contagens, quantidade))
+        return 203;
       bool salto = false;
       for (int64_t dia = 1; dia <= quantidade; ++dia) {
         const std::string nome = nomeArquivoPrevisao(utilitarios, modelo, dados.dataRodada, dia);
         const std::string caminho = caminhoEntrada(nome);
-        leitor.caminho = caminho;
         // day 1 is not looked for here: the reader reports it missing
         if (nome.empty() || (dia >= 2 && !utilitarios.arquivoExiste(caminho))) {
           salto = true;
@@ -197,11 +363,9 @@ int32_t Validador::validarPrecipitacaoPrevistaModeloAntigo() {
           ultimoResultado.codigo = 197;
           return 203;
         }
-        leitor.modeloNovo = modeloNovo;
-        ultimoResultado = leitor.validar();
+        arquivos.validar(modelo, caminho);
         if (relatarFalha("Verificacao falhou para " + caminho + "\n")) return 203;
-        if (!coordenadasPresentes(*this, leitor.mapaCoordenadas, subBacia, radical, nome))
-          return 203;
+        if (!arquivos.coordenadasPresentes(subBacia, modelo, nome)) return 203;
       }
     }
   }

@@ -2,8 +2,8 @@
 
 #include "validation/Mensagens.h"
 
-void VerificadorLinhas::verificarLinha(Resultado& resultado, std::string linha,
-                                       std::string linhaAnterior, int32_t numeroLinha,
+void VerificadorLinhas::verificarLinha(Resultado& resultado, const std::string& linha,
+                                       const std::string& linhaAnterior, int32_t numeroLinha,
                                        bool ignorarLinhaEmBranco) {
   if (numeroLinha == 1 && linha.empty() && linhaAnterior == marcadorPrimeiraLinha) {
     resultado = {"Primeira linha em branco", 196};

@@ -11,6 +11,7 @@ inline const std::string marcadorPrimeiraLinha = "string_1q2_unica_??";
 // Line checks most readers run before looking at a line's fields.
 class VerificadorLinhas {
  public:
-  void verificarLinha(Resultado& resultado, std::string linha, std::string linhaAnterior,
-                      int32_t numeroLinha, bool ignorarLinhaEmBranco);
+  void verificarLinha(Resultado& resultado, const std::string& linha,
+                      const std::string& linhaAnterior, int32_t numeroLinha,
+                      bool ignorarLinhaEmBranco);
 };

@@ -48,6 +48,7 @@ struct CasoPrevisao {
   int32_t codigo;
   std::string mensagem;  // of ultimoResultado, <pasta> as well
   std::vector<std::string> modelos = {"ecmwf"};
+  int32_t diasPrevisao = 3;
 };
 
 // Runs the forecast step of one layout on a folder holding each row's files.
@@ -57,6 +58,7 @@ void verificarPrevisao(const std::vector<CasoPrevisao>& casos, bool modeloNovo) 
     PastaTemporaria pasta;
     for (const auto& [nome, conteudo] : caso.arquivos) entrada(pasta, nome, conteudo);
     Validador validador = validadorRio1(pasta, modeloNovo, caso.modelos);
+    validador.dadosSubBacias["Rio1"].diasPrevisao = caso.diasPrevisao;
     EXPECT_EQ(caso.status, modeloNovo ? validador.validarPrecipitacaoPrevistaModeloNovo()
                                       : validador.validarPrecipitacaoPrevistaModeloAntigo());
     const auto naPasta = [&pasta](std::string texto) {
@@ -180,6 +182,53 @@ TEST(ValidadorPrevisaoTeste, ModeloNovoBuscaOPrimeiroDia) {
        196,
        ok,
        {"gfs_025"}},
+      // the search looks at the days the folder holds, not at every day of the count
+      {"contagem enorme, so arquivos de outro modelo",
+       {{"gfs_025_p010321a020321.dat", comPonto}, {"ecmwf_p020321a030321.dat", comPonto}},
+       203,
+       "Nenhum arquivo de precipitacao foi encontrado\n",
+       100,
+       "da grade",
+       {"ecmwf"},
+       2147483647},
+      {"contagem enorme: o primeiro dia achado, nao o ultimo",
+       {{"ecmwf_p010321a060321.dat", "ruim"}, {"ecmwf_p010321a050321.dat", comPonto}},
+       200,
+       fimPrevisao,
+       100,
+       ok,
+       {"ecmwf"},
+       2147483647},
+      {"arquivo alem da contagem",
+       {{"ecmwf_p010321a060321.dat", comPonto}},
+       203,
+       "Nenhum arquivo de precipitacao foi encontrado\n",
+       100,
+       "da grade",
+       {"ecmwf"},
+       4},
+      {"modelo com pasta no nome",
+       {{"sub/ecmwf_p010321a020321.dat", comPonto}},
+       200,
+       fimPrevisao,
+       100,
+       ok,
+       {"sub/ecmwf"}},
+#ifdef _WIN32
+      {"nome em maiusculas abre",
+       {{"ECMWF_P010321A020321.DAT", comPonto}},
+       200,
+       fimPrevisao,
+       100,
+       ok},
+#else
+      {"nome em maiusculas nao abre",
+       {{"ECMWF_P010321A020321.DAT", comPonto}},
+       203,
+       "Nenhum arquivo de precipitacao foi encontrado\n",
+       100,
+       "da grade"},
+#endif
   };
   verificarPrevisao(casos, true);
 }
@@ -275,4 +324,25 @@ TEST(ValidadorPrevisaoTeste, ModeloAntigoSemPastaDeEntrada) {
                 "Nao foi possivel listar a pasta " + pastaEntrada,
             validador.relatorio);
   EXPECT_EQ(198, validador.ultimoResultado.codigo);
+}
+
+// Files are counted once per model and run date: a sub-basin with another run date counts its own.
+TEST(ValidadorPrevisaoTeste, ModeloAntigoContaPorDataDaRodada) {
+  PastaTemporaria pasta;
+  for (const char* nome : {"ecmwf_p010321a020321.dat", "ecmwf_p010321a030321.dat",
+                           "ecmwf_p020321a030321.dat", "ecmwf_p020321a040321.dat"})
+    entrada(pasta, nome, comPonto);
+  const std::string dia3 = entrada(pasta, "ecmwf_p020321a050321.dat", "-47.125 -22.5 -1\n");
+  Validador validador = validadorRio1(pasta, false);
+  validador.subBacias = {"Rio1", "Rio2"};
+  validador.dadosSubBacias["Rio2"] = validador.dadosSubBacias["Rio1"];
+  validador.dadosSubBacias["Rio2"].dataRodada = "02/03/2021";
+  validador.coordenadasGrade["Rio2__ecmwf"] = {pontoGrade};
+  EXPECT_EQ(203, validador.validarPrecipitacaoPrevistaModeloAntigo());
+  const std::string mensagem =
+      "Valor de precipitacao negativo\nValor lido: -1\nLinha: -47.125 -22.5 -1\nNumero da linha: 1";
+  EXPECT_EQ(inicioAntigo + "Verificacao falhou para " + dia3 + "\n" + mensagem,
+            validador.relatorio);
+  EXPECT_EQ(102, validador.ultimoResultado.codigo);
+  EXPECT_EQ(mensagem, validador.ultimoResultado.mensagem);
 }
