@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs every test twice: the Linux build (AddressSanitizer and UndefinedBehaviorSanitizer on, then
-# one run under ThreadSanitizer), then the 32-bit Windows build under Wine. Says which part failed.
+# Checks the include layers and the format, then runs every test twice: the Linux build
+# (AddressSanitizer and UndefinedBehaviorSanitizer on, then one run under ThreadSanitizer), then the
+# 32-bit Windows build under Wine. Says which part failed.
 set -uo pipefail
 raiz="$(cd "$(dirname "$0")/.." && pwd)"
 
@@ -14,6 +15,9 @@ testar_linux() {
   bash "$raiz/scripts/verificar_tsan.sh"
 }
 
+echo "== Camadas e formato do codigo"
+bash "$raiz/scripts/verificar_camadas.sh" && bash "$raiz/scripts/verificar_formato.sh"
+estrutura=$?
 echo "== Linux: construcao e testes (ASan e UBSan)"
 (testar_linux)
 linux=$?
@@ -22,6 +26,7 @@ bash "$raiz/scripts/testar_windows.sh"
 windows=$?
 
 falhas=()
+[ "$estrutura" -ne 0 ] && falhas+=("Camadas/formato")
 [ "$linux" -ne 0 ] && falhas+=("Linux")
 [ "$windows" -ne 0 ] && falhas+=("Windows (MinGW/Wine)")
 if [ "${#falhas[@]}" -gt 0 ]; then

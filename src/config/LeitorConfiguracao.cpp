@@ -8,7 +8,8 @@
 #include <boost/lexical_cast.hpp>
 
 #include "platform/Plataforma.h"
-#include "validation/Mensagens.h"
+#include "validation/comum/Mensagens.h"
+#include "validation/comum/Texto.h"
 
 namespace {
 
@@ -89,7 +90,7 @@ void LeitorConfiguracao::lerLinhas(std::istream& arquivo, Resultado& resultado) 
   std::string linha;
   std::string chave;
   std::string valor;
-  for (; plataforma::lerLinha(arquivo, linha); ++numeroLinha) {
+  for (; lerLinha(arquivo, linha); ++numeroLinha) {
     if (linha.empty()) continue;
     separarChaveValor(linha, chave, valor);
     boost::trim(chave);

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "validation/Resultado.h"
-#include "validation/Utilitarios.h"
+#include "validation/comum/Resultado.h"
+#include "validation/comum/Utilitarios.h"
 
 // Reads zel.conf (key = value lines); checks every known key, warns (150) about the keys it did
 // not find and hands on arqPrev.

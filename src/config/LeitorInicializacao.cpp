@@ -7,8 +7,8 @@
 #include <boost/date_time/gregorian/gregorian.hpp>
 #include <boost/lexical_cast.hpp>
 
-#include "platform/Plataforma.h"
-#include "validation/Mensagens.h"
+#include "validation/comum/Mensagens.h"
+#include "validation/comum/Texto.h"
 
 LeitorInicializacao::LeitorInicializacao()
     : regexDecimal("^\\-?[0-9]+\\.?[0-9]*$"),
@@ -31,7 +31,7 @@ Resultado LeitorInicializacao::validar() {
     arquivo.exceptions(std::ios::badbit);
     arquivo.open(caminho);
     // a file that exists but cannot be opened ends here too
-    if (plataforma::textoTerminado(arquivo)) return {"Arquivo vazio", 196};
+    if (textoTerminado(arquivo)) return {"Arquivo vazio", 196};
     lerCampos(arquivo, resultado);
   } catch (const std::exception&) {
     return {"Arquivo de inicializacao corrompido\nCaminho do arquivo: " + caminho, 197};
@@ -72,7 +72,7 @@ void LeitorInicializacao::lerCampos(std::ifstream& arquivo, Resultado& resultado
 
 bool LeitorInicializacao::lerProximoCampo(std::ifstream& arquivo, Resultado& resultado) {
   // a missing line and a blank one name the field that was expected next
-  if (arquivo.eof() || !plataforma::lerLinha(arquivo, linha) || linha.empty()) {
+  if (arquivo.eof() || !lerLinha(arquivo, linha) || linha.empty()) {
     resultado = {"Campo " + nomesCampos[indiceCampo] + " nao informado", 196};
     return false;
   }

@@ -7,8 +7,8 @@
 
 #include <boost/regex.hpp>
 
-#include "validation/Resultado.h"
-#include "validation/Utilitarios.h"
+#include "validation/comum/Resultado.h"
+#include "validation/comum/Utilitarios.h"
 
 // Reads <sub-basin>_INICIALIZACAO.txt (six lines, one value each); hands on the run date and the
 // initialisation and forecast day counts.

@@ -6,8 +6,8 @@
 
 #include <boost/regex.hpp>
 
-#include "validation/Resultado.h"
-#include "validation/Utilitarios.h"
+#include "validation/comum/Resultado.h"
+#include "validation/comum/Utilitarios.h"
 
 // Reads modelos_precipitacao.txt (a count, then one model name per line); hands on modelos,
 // sorted.

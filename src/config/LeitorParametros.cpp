@@ -9,8 +9,8 @@
 #include <boost/algorithm/string/trim.hpp>
 #include <boost/lexical_cast.hpp>
 
-#include "platform/Plataforma.h"
-#include "validation/Mensagens.h"
+#include "validation/comum/Mensagens.h"
+#include "validation/comum/Texto.h"
 
 namespace {
 
@@ -64,7 +64,7 @@ Resultado LeitorParametros::validar() {
 void LeitorParametros::lerLinhas(std::istream& arquivo, Resultado& resultado) {
   for (; numeroLinha <= ultimaLinha; ++numeroLinha) {
     const std::string& nome = nomesParametros[numeroLinha - 1];
-    if (!plataforma::lerLinha(arquivo, linha)) {
+    if (!lerLinha(arquivo, linha)) {
       resultado = {"Configuracao do campo " + nome + " nao foi encontrada", 196};
       return;
     }

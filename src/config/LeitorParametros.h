@@ -6,9 +6,9 @@
 
 #include <boost/regex.hpp>
 
-#include "validation/Resultado.h"
-#include "validation/Utilitarios.h"
-#include "validation/VerificadorLinhas.h"
+#include "validation/comum/Resultado.h"
+#include "validation/comum/Utilitarios.h"
+#include "validation/comum/VerificadorLinhas.h"
 
 // Reads <sub-basin>_PARAMETROS.txt (twenty lines: drainage area, kt weights, eighteen model
 // parameters); hands on the kt count.

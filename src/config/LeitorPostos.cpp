@@ -6,10 +6,10 @@
 #include <boost/algorithm/string/trim.hpp>
 #include <boost/lexical_cast.hpp>
 
-#include "platform/Plataforma.h"
-#include "series/LeituraDatas.h"
-#include "validation/Mensagens.h"
-#include "validation/VerificadorLinhas.h"
+#include "validation/comum/LeituraLinhas.h"
+#include "validation/comum/Mensagens.h"
+#include "validation/comum/Texto.h"
+#include "validation/comum/VerificadorLinhas.h"
 
 namespace {
 
@@ -59,7 +59,7 @@ void LeitorPostos::lerLinhas(Resultado& resultado) {
     return;
   }
   try {
-    if (!plataforma::lerLinha(arquivo, linha)) linha.clear();
+    if (!lerLinha(arquivo, linha)) linha.clear();
     VerificadorLinhas().verificarLinha(resultado, linha, "inicio", numeroLinha, false);
     if (resultado.codigo != 100) return;
     validarQuantidadePostos(resultado, linha);

@@ -6,8 +6,8 @@
 
 #include <boost/regex.hpp>
 
-#include "validation/Resultado.h"
-#include "validation/Utilitarios.h"
+#include "validation/comum/Resultado.h"
+#include "validation/comum/Utilitarios.h"
 
 // Reads <sub-basin>_POSTOS_PLU.txt (a gauge count, then one gauge and its weight ke per line);
 // hands on identificadores, sorted.

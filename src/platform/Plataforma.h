@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <istream>
 #include <string>
 
 // The only place that talks to the operating system; everything else uses these functions.
@@ -13,39 +12,12 @@ inline constexpr const char* separador = "\\";
 inline constexpr const char* separador = "/";
 #endif
 
+// Whether text mode already reads CR LF as LF and ends the text at a 0x1A byte.
 #ifdef _WIN32
-// Text mode already reads CR LF as LF and ends the text at a 0x1A byte.
 inline constexpr bool textoTraduzidoPeloSistema = true;
 #else
 inline constexpr bool textoTraduzidoPeloSistema = false;
 #endif
-
-// Ctrl-Z: old DOS tools still end a file with it; Windows text mode reads no further.
-inline constexpr char fimDeTexto = '\x1A';
-
-// One line as Windows text mode gives it, on every build: the line feed, with one carriage return
-// right before it, is dropped (a carriage return before the end of the file stays); the text ends
-// at the first 0x1A byte, and the part of its line before it is still a line.
-inline bool lerLinha(std::istream& entrada, std::string& linha) {
-  if (!std::getline(entrada, linha)) return false;
-  if (textoTraduzidoPeloSistema) return true;
-  const std::string::size_type fim = linha.find(fimDeTexto);
-  if (fim != std::string::npos) {
-    linha.resize(fim);
-    entrada.setstate(fim == 0 ? std::ios::eofbit | std::ios::failbit : std::ios::eofbit);
-    return fim > 0;
-  }
-  // no line feed was found when the end of the file was reached
-  if (!entrada.eof() && !linha.empty() && linha.back() == '\r') linha.pop_back();
-  return true;
-}
-
-// Whether nothing is left to read, as lerLinha sees it: the end of the file or a 0x1A byte next.
-inline bool textoTerminado(std::istream& entrada) {
-  const int proximo = entrada.peek();
-  return proximo == std::char_traits<char>::eof() ||
-         (!textoTraduzidoPeloSistema && proximo == fimDeTexto);
-}
 
 // Current working directory; empty only when it cannot be had at all.
 std::string diretorioAtual();

@@ -8,9 +8,9 @@
 #include "run/Progresso.h"
 #include "run/RegistroLog.h"
 #include "validation/ConfiguracaoModo.h"
-#include "validation/Mensagens.h"
-#include "validation/Utilitarios.h"
 #include "validation/Validador.h"
+#include "validation/comum/Mensagens.h"
+#include "validation/comum/Utilitarios.h"
 
 namespace {
 

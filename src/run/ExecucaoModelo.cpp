@@ -29,8 +29,8 @@ unsigned concluir(ContextoExecucao& contexto, int32_t codigo) {
 
 unsigned executarModelo(void* dados) {
   ContextoExecucao& contexto = *static_cast<ContextoExecucao*>(dados);
-  bibliotecaModelo = plataforma::carregarBiblioteca(std::string("bin") + plataforma::separador +
-                                                    "ZEL-KOVA.dll");
+  bibliotecaModelo =
+      plataforma::carregarBiblioteca(std::string("bin") + plataforma::separador + "ZEL-KOVA.dll");
   gravarCompartilhado(contexto.inicio, instanteAtual());
   if (bibliotecaModelo == nullptr) {
     gravarCompartilhado(contexto.codigoRetorno, int32_t{101});

@@ -10,7 +10,7 @@
 #include "run/ContextoExecucao.h"
 #include "run/ExecucaoModelo.h"
 #include "run/RegistroLog.h"
-#include "validation/Utilitarios.h"
+#include "validation/comum/Utilitarios.h"
 
 namespace {
 
@@ -25,10 +25,10 @@ std::string segundosInteiros(const ContextoExecucao& contexto) {
 }
 
 std::string progresso(const ContextoExecucao& contexto, const std::string& segundos) {
-  return "Progresso: " + (boost::format("%ld/%ld bacia(s) processada(s) em ") %
-                          lerCompartilhado(contexto.baciasProcessadas) %
-                          lerCompartilhado(contexto.totalBacias))
-                             .str() +
+  return "Progresso: " +
+         (boost::format("%ld/%ld bacia(s) processada(s) em ") %
+          lerCompartilhado(contexto.baciasProcessadas) % lerCompartilhado(contexto.totalBacias))
+             .str() +
          segundos;
 }
 
@@ -70,11 +70,10 @@ unsigned acompanharProgresso(void* dados) {
   }
   // the status comes from the result the model thread stored, never from an earlier value
   while (!execucaoFinalizada()) plataforma::dormir(10);
-  registrarLog(progresso(contexto, (boost::format("%.2f segundo(s)") %
-                                    segundosDecorridos(contexto))
-                                       .str()));
-  registrarLog("Status: " + utilitarios.obterMensagemCodigo(
-                                lerCompartilhado(contexto.codigoRetorno), ""));
+  registrarLog(
+      progresso(contexto, (boost::format("%.2f segundo(s)") % segundosDecorridos(contexto)).str()));
+  registrarLog("Status: " +
+               utilitarios.obterMensagemCodigo(lerCompartilhado(contexto.codigoRetorno), ""));
   registrarLog("Finalizando programa");
   return 0;
 }

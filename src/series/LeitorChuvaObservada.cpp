@@ -9,7 +9,9 @@
 #include <boost/algorithm/string/trim.hpp>
 #include <boost/lexical_cast.hpp>
 
-#include "validation/Mensagens.h"
+#include "validation/comum/LeituraLinhas.h"
+#include "validation/comum/Mensagens.h"
+#include "validation/comum/Texto.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <boost/regex.hpp>
 
 #include "series/LeituraDatas.h"
-#include "validation/Resultado.h"
-#include "validation/Utilitarios.h"
+#include "validation/comum/Resultado.h"
+#include "validation/comum/Utilitarios.h"
 
 // Reads <gauge>_c.txt: one line per consecutive day (identifier, date, hour, precipitation),
 // which must cover the run date and the days before it that the sub-basin needs.

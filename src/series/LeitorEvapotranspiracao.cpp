@@ -6,9 +6,9 @@
 #include <boost/format.hpp>
 #include <boost/lexical_cast.hpp>
 
-#include "platform/Plataforma.h"
-#include "series/LeituraDatas.h"
-#include "validation/Mensagens.h"
+#include "validation/comum/LeituraLinhas.h"
+#include "validation/comum/Mensagens.h"
+#include "validation/comum/Texto.h"
 
 Resultado LeitorEvapotranspiracao::validar() {
   numeroLinha = 1;
@@ -28,7 +28,7 @@ Resultado LeitorEvapotranspiracao::validar() {
 
 void LeitorEvapotranspiracao::lerLinhas(std::istream& arquivo, Resultado& resultado) {
   std::string linhaAnterior = "inicio";
-  while (plataforma::lerLinha(arquivo, linha)) {
+  while (lerLinha(arquivo, linha)) {
     // a blank line takes no number and is judged by the next non-blank one
     if (linha.empty()) {
       linhaAnterior.clear();

@@ -4,8 +4,8 @@
 #include <istream>
 #include <string>
 
-#include "validation/Resultado.h"
-#include "validation/Utilitarios.h"
+#include "validation/comum/Resultado.h"
+#include "validation/comum/Utilitarios.h"
 
 // Reads <sub-basin>_EVAPOTRANSPIRACAO.txt: one line per month, in month order, the month number
 // and a value not below zero. Applies its own line rules, not the shared ones.

@@ -7,10 +7,10 @@
 #include <boost/algorithm/string/trim.hpp>
 #include <boost/lexical_cast.hpp>
 
-#include "platform/Plataforma.h"
-#include "validation/Mensagens.h"
-#include "validation/TextoNumerico.h"
-#include "validation/VerificadorLinhas.h"
+#include "validation/comum/Mensagens.h"
+#include "validation/comum/Texto.h"
+#include "validation/comum/TextoNumerico.h"
+#include "validation/comum/VerificadorLinhas.h"
 
 const LeitorPontosGrade::TextosCoordenada LeitorPontosGrade::textosLongitude = {
     "Valor de longitude nao numerico",
@@ -68,7 +68,7 @@ void LeitorPontosGrade::lerLinhas(Resultado& resultado) {
     arquivo.exceptions(std::ios::badbit);
     arquivo.open(caminho);
     // a file that exists but cannot be opened reads as an empty one
-    if (!plataforma::lerLinha(arquivo, linha)) linha.clear();
+    if (!lerLinha(arquivo, linha)) linha.clear();
     verificador.verificarLinha(resultado, linha, marcadorPrimeiraLinha, numeroLinha, false);
     if (resultado.codigo != 100) return;
     validarQuantidadePontos(resultado, linha);
@@ -79,7 +79,7 @@ void LeitorPontosGrade::lerLinhas(Resultado& resultado) {
       ++numeroLinha;
       // a blank line takes no number: the next line is read at once
       do {
-        if (!plataforma::lerLinha(arquivo, linha)) return;
+        if (!lerLinha(arquivo, linha)) return;
         verificador.verificarLinha(resultado, linha, linhaAnterior, numeroLinha, linha.empty());
         if (resultado.codigo != 100) return;
         if (linha.empty()) linhaAnterior = linha;

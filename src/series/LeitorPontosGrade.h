@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "validation/Resultado.h"
-#include "validation/Utilitarios.h"
+#include "validation/comum/Resultado.h"
+#include "validation/comum/Utilitarios.h"
 
 // Reads the grid points of one sub-basin and forecast model (a count, then one "longitude
 // latitude" per line); hands on coordenadas as "%3.4f %3.4f" texts, sorted.

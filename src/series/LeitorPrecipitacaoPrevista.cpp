@@ -8,10 +8,10 @@
 #include <boost/date_time/gregorian/gregorian.hpp>
 #include <boost/lexical_cast.hpp>
 
-#include "platform/Plataforma.h"
-#include "validation/Mensagens.h"
-#include "validation/TextoNumerico.h"
-#include "validation/VerificadorLinhas.h"
+#include "validation/comum/Mensagens.h"
+#include "validation/comum/Texto.h"
+#include "validation/comum/TextoNumerico.h"
+#include "validation/comum/VerificadorLinhas.h"
 
 namespace {
 
@@ -108,7 +108,7 @@ void LeitorPrecipitacaoPrevista::validarNomeArquivo(Resultado& resultado) {
 void LeitorPrecipitacaoPrevista::lerLinhasFormatoNovo(std::istream& arquivo, Resultado& resultado) {
   std::string linha;
   size_t quantidadeEsperada = 0;
-  while (plataforma::lerLinha(arquivo, linha)) {
+  while (lerLinha(arquivo, linha)) {
     separarElementos(linha, campos);
     const size_t quantidade = campos.size();
     double longitude = 0.0;
@@ -147,7 +147,7 @@ void LeitorPrecipitacaoPrevista::lerLinhasFormatoAntigo(std::istream& arquivo,
   VerificadorLinhas verificador;
   std::string linha;
   std::string linhaAnterior = "inicio";  // never the first-line marker: line 1 may be blank
-  while (plataforma::lerLinha(arquivo, linha)) {
+  while (lerLinha(arquivo, linha)) {
     verificador.verificarLinha(resultado, linha, linhaAnterior, numeroLinha, linha.empty());
     if (resultado.codigo != 100) return;
     linhaAnterior = linha;

@@ -11,8 +11,8 @@
 
 #include <boost/regex.hpp>
 
-#include "validation/Resultado.h"
-#include "validation/Utilitarios.h"
+#include "validation/comum/Resultado.h"
+#include "validation/comum/Utilitarios.h"
 
 // Reads one forecast precipitation file, dated ("<modelo>_p<ddmmyy>a<ddmmyy>.dat", any number of
 // values per line) or old (one value per line); hands on the coordinates of its lines as

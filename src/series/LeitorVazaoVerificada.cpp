@@ -9,7 +9,8 @@
 #include <boost/date_time/gregorian/gregorian.hpp>
 #include <boost/lexical_cast.hpp>
 
-#include "validation/Mensagens.h"
+#include "validation/comum/LeituraLinhas.h"
+#include "validation/comum/Mensagens.h"
 
 namespace {
 

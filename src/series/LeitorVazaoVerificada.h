@@ -7,8 +7,8 @@
 #include <boost/regex.hpp>
 
 #include "series/LeituraDatas.h"
-#include "validation/Resultado.h"
-#include "validation/Utilitarios.h"
+#include "validation/comum/Resultado.h"
+#include "validation/comum/Utilitarios.h"
 
 // Reads <sub-basin>.txt: six "|"-separated fields per record, dated by the fifth; the file must
 // hold each of the numeroKts + diaInicializacao - 3 days before the run date, none twice.

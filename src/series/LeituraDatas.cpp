@@ -4,13 +4,6 @@
 #include <iterator>
 #include <sstream>
 
-bool abrirArquivo(Utilitarios& utilitarios, const std::string& caminho, std::ifstream& arquivo) {
-  if (!utilitarios.arquivoExiste(caminho)) return false;
-  arquivo.open(caminho);
-  arquivo.exceptions(std::ios::badbit);
-  return arquivo.is_open();
-}
-
 AnalisadorValoresEspeciais criarAnalisadorValoresEspeciais() {
   return AnalisadorValoresEspeciais("nao_e_data", "infinito_neg", "infinito_pos", "data_min",
                                     "data_max");

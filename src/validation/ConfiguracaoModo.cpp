@@ -37,11 +37,12 @@ void ConfiguracaoModo::validarPastas(Resultado& resultado, const std::vector<Pas
 }
 
 void ConfiguracaoModo::validarPastasModoDesktop(Resultado& resultado) {
-  validarPastas(resultado,
-                {{"bin", 191, mensagemBin},
-                 {"logs", 192, mensagemLogs},
-                 {"Arq_Entrada", 191, "Pasta de arquivos de entrada nao encontrada\nURI esperada: "},
-                 {"Arq_Saida", 191, "Pasta de arquivos de saida nao encontrada\nURI esperada: "}});
+  validarPastas(
+      resultado,
+      {{"bin", 191, mensagemBin},
+       {"logs", 192, mensagemLogs},
+       {"Arq_Entrada", 191, "Pasta de arquivos de entrada nao encontrada\nURI esperada: "},
+       {"Arq_Saida", 191, "Pasta de arquivos de saida nao encontrada\nURI esperada: "}});
 }
 
 void ConfiguracaoModo::validarPastasModoServico(Resultado& resultado) {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "validation/Resultado.h"
-#include "validation/Utilitarios.h"
+#include "validation/comum/Resultado.h"
+#include "validation/comum/Utilitarios.h"
 
 // Checks the installation layout under the root folder: folders, the model library and its
 // runtime files.

@@ -3,8 +3,8 @@
 #include <boost/algorithm/string/trim.hpp>
 #include <boost/lexical_cast.hpp>
 
-#include "validation/ListaNomes.h"
-#include "validation/Mensagens.h"
+#include "validation/comum/ListaNomes.h"
+#include "validation/comum/Mensagens.h"
 
 LeitorCaso::LeitorCaso() : regexInteiro("^\\-?[0-9]+$") {}
 

@@ -6,8 +6,8 @@
 
 #include <boost/regex.hpp>
 
-#include "validation/Resultado.h"
-#include "validation/Utilitarios.h"
+#include "validation/comum/Resultado.h"
+#include "validation/comum/Utilitarios.h"
 
 // Reads caso.txt (a count, then one sub-basin name per line); hands on subBacias, sorted.
 class LeitorCaso {

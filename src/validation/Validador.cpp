@@ -3,7 +3,7 @@
 #include "platform/Plataforma.h"
 #include "validation/ConfiguracaoModo.h"
 #include "validation/LeitorCaso.h"
-#include "validation/Mensagens.h"
+#include "validation/comum/Mensagens.h"
 
 Validador::Validador() = default;
 

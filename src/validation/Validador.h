@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "validation/DadosSubBacia.h"
-#include "validation/Resultado.h"
-#include "validation/Utilitarios.h"
+#include "validation/comum/Resultado.h"
+#include "validation/comum/Utilitarios.h"
 
 // Validation driver: runs one step per file family in a fixed order and stops at the first
 // failure, writing a report.

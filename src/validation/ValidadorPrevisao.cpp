@@ -16,8 +16,9 @@
 #include "platform/Plataforma.h"
 #include "series/LeitorPontosGrade.h"
 #include "series/LeitorPrecipitacaoPrevista.h"
-#include "validation/Mensagens.h"
 #include "validation/Validador.h"
+#include "validation/comum/Mensagens.h"
+#include "validation/comum/Texto.h"
 
 // Steps for the grid points and the forecast precipitation.
 

@@ -2,8 +2,9 @@
 #include "series/LeitorChuvaObservada.h"
 #include "series/LeitorEvapotranspiracao.h"
 #include "series/LeitorVazaoVerificada.h"
-#include "validation/Mensagens.h"
 #include "validation/Validador.h"
+#include "validation/comum/Mensagens.h"
+#include "validation/comum/Texto.h"
 
 int32_t Validador::validarArquivosEvapotranspiracao() {
   LeitorEvapotranspiracao leitor;

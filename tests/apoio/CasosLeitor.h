@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "apoio/SemPermissao.h"
-#include "validation/Resultado.h"
+#include "validation/comum/Resultado.h"
 
 // One row of a reader's table: the file content in, the code and the whole message out.
 struct CasoLeitor {

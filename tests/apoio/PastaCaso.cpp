@@ -21,32 +21,31 @@ void PastaCaso::roteiroModelo(const std::string& roteiro) const {
 }
 
 void PastaCaso::usarBibliotecaSemExportacao() const {
-  boost::filesystem::copy_file(CAMINHO_SEM_EXPORTACAO,
-                               juntar(pasta.caminho("bin"), "ZEL-KOVA.dll"),
+  boost::filesystem::copy_file(CAMINHO_SEM_EXPORTACAO, juntar(pasta.caminho("bin"), "ZEL-KOVA.dll"),
                                boost::filesystem::copy_options::overwrite_existing);
 }
 
 void PastaCaso::copiarExemplo() const {
   const boost::filesystem::path origem = boost::filesystem::path(CAMINHO_EXEMPLO) / "Arq_Entrada";
   for (const auto& entrada : boost::filesystem::directory_iterator(origem)) {
-    boost::filesystem::copy_file(entrada.path(),
-                                 juntar(pasta.caminho("Arq_Entrada"), entrada.path().filename().string()),
-                                 boost::filesystem::copy_options::overwrite_existing);
+    boost::filesystem::copy_file(
+        entrada.path(), juntar(pasta.caminho("Arq_Entrada"), entrada.path().filename().string()),
+        boost::filesystem::copy_options::overwrite_existing);
   }
 }
 
-void PastaCaso::bibliotecaVazia() const {
-  pasta.escrever(juntar("bin", "ZEL-KOVA.dll"), "");
-}
+void PastaCaso::bibliotecaVazia() const { pasta.escrever(juntar("bin", "ZEL-KOVA.dll"), ""); }
 
-std::string PastaCaso::log() const { return lerArquivo(juntar(pasta.caminho("logs"), "desktop_zel.log")); }
+std::string PastaCaso::log() const {
+  return lerArquivo(juntar(pasta.caminho("logs"), "desktop_zel.log"));
+}
 
 #ifdef _WIN32
 Saida PastaCaso::executar() const {
   // cmd.exe runs the line, and its exit code, which system returns, is the program's
   const std::string saida = raiz() + ".console";
-  const std::string comando = "cd /d \"" + raiz() + "\" && \"" CAMINHO_PROGRAMA "\" <NUL >\"" +
-                              saida + "\" 2>&1";
+  const std::string comando =
+      "cd /d \"" + raiz() + "\" && \"" CAMINHO_PROGRAMA "\" <NUL >\"" + saida + "\" 2>&1";
   const int codigo = std::system(comando.c_str());
   Saida resultado{lerArquivo(saida), codigo};
   boost::filesystem::remove(saida);

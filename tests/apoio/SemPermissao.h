@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "validation/Resultado.h"
+#include "validation/comum/Resultado.h"
 
 // Runs a check where a file of mode 000 cannot be opened: as root (who opens anything) the check
 // runs in a child process under the user nobody; on Windows, where such a file is only

@@ -70,15 +70,29 @@ TEST(RodadaTeste, EstruturaDePastasRecusada) {
     bool gravaLog;
   };
   const Caso casos[] = {
-      {"bin ausente com logs presente", {"bin"}, 191,
-       {"Pasta de arquivos DLL nao encontrada", "URI esperada: <raiz>bin"}, true},
-      {"bin e logs ausentes: so o console", {"bin", "logs"}, 191,
-       {"Pasta de arquivos DLL nao encontrada", "URI esperada: <raiz>bin"}, false},
-      {"logs ausente", {"logs", "Arq_Entrada"}, 192,
-       {"Pasta de arquivos de log nao encontrada", "URI esperada: <raiz>logs"}, false},
-      {"Arq_Saida ausente", {"Arq_Saida"}, 191,
-       {"Pasta de arquivos de saida nao encontrada", "URI esperada: <raiz>Arq_Saida"}, true},
-      {"runtime ausente", {"bin/libgcc_s_dw2-1.dll"}, 197,
+      {"bin ausente com logs presente",
+       {"bin"},
+       191,
+       {"Pasta de arquivos DLL nao encontrada", "URI esperada: <raiz>bin"},
+       true},
+      {"bin e logs ausentes: so o console",
+       {"bin", "logs"},
+       191,
+       {"Pasta de arquivos DLL nao encontrada", "URI esperada: <raiz>bin"},
+       false},
+      {"logs ausente",
+       {"logs", "Arq_Entrada"},
+       192,
+       {"Pasta de arquivos de log nao encontrada", "URI esperada: <raiz>logs"},
+       false},
+      {"Arq_Saida ausente",
+       {"Arq_Saida"},
+       191,
+       {"Pasta de arquivos de saida nao encontrada", "URI esperada: <raiz>Arq_Saida"},
+       true},
+      {"runtime ausente",
+       {"bin/libgcc_s_dw2-1.dll"},
+       197,
        {"Arquivo libgcc_s_dw2-1.dll nao encontrado",
         "Caminho esperado: <raiz>bin<sep>libgcc_s_dw2-1.dll"},
        true},
@@ -93,8 +107,8 @@ TEST(RodadaTeste, EstruturaDePastasRecusada) {
         {"[ZEL-KOVA] Iniciando validacao da estrutura de pastas e integridade do programa",
          "[ZEL-KOVA] [ERRO] Falha na validacao. Codigo: " + std::to_string(caso.codigo)});
     for (std::string linha : caso.mensagem) {
-      for (const auto& [marca, valor] : {std::pair<std::string, std::string>{"<raiz>", raiz},
-                                         {"<sep>", juntar("", "")}}) {
+      for (const auto& [marca, valor] :
+           {std::pair<std::string, std::string>{"<raiz>", raiz}, {"<sep>", juntar("", "")}}) {
         const auto posicao = linha.find(marca);
         if (posicao != std::string::npos) linha.replace(posicao, marca.size(), valor);
       }
@@ -148,20 +162,24 @@ TEST(RodadaTeste, ExecucaoDoModeloComCargaMensagensEProgresso) {
   const std::vector<std::string> linhas = saida.linhas();
   EXPECT_EQ(0, saida.codigo);
   EXPECT_TRUE(contem(linhas, "[ZEL-KOVA] Validacao dos arquivos de entrada concluida com sucesso"));
-  const auto carga = comecandoCom(linhas, "[ZEL-KOVA] Executando carga de dados. Tempo decorrido: ");
+  const auto carga =
+      comecandoCom(linhas, "[ZEL-KOVA] Executando carga de dados. Tempo decorrido: ");
   ASSERT_EQ(1u, carga.size());
-  EXPECT_TRUE(casa(carga[0], "\\[ZEL-KOVA\\] Executando carga de dados\\. Tempo decorrido: [12] "
-                             "segundo\\(s\\)"));
+  EXPECT_TRUE(casa(carga[0],
+                   "\\[ZEL-KOVA\\] Executando carga de dados\\. Tempo decorrido: [12] "
+                   "segundo\\(s\\)"));
   // the model is still in 200 at the next poll: its messages are not shown again
   EXPECT_EQ(1u, comecandoCom(linhas, "[ZEL-KOVA] Primeira mensagem").size());
   EXPECT_EQ(1u, comecandoCom(linhas, "[ZEL-KOVA] Segunda mensagem").size());
   EXPECT_TRUE(comecandoCom(linhas, "[ZEL-KOVA] Nunca mostrada").empty());
   const auto progresso = comecandoCom(linhas, "[ZEL-KOVA] Progresso: ");
   ASSERT_GE(progresso.size(), 2u);
-  EXPECT_TRUE(casa(progresso[0], "\\[ZEL-KOVA\\] Progresso: 1/4 bacia\\(s\\) processada\\(s\\) em [45] "
-                                 "segundo\\(s\\)"));
-  EXPECT_TRUE(casa(progresso.back(), "\\[ZEL-KOVA\\] Progresso: 3/4 bacia\\(s\\) processada\\(s\\) em "
-                                     "[0-9]+\\.[0-9]{2} segundo\\(s\\)"));
+  EXPECT_TRUE(casa(progresso[0],
+                   "\\[ZEL-KOVA\\] Progresso: 1/4 bacia\\(s\\) processada\\(s\\) em [45] "
+                   "segundo\\(s\\)"));
+  EXPECT_TRUE(casa(progresso.back(),
+                   "\\[ZEL-KOVA\\] Progresso: 3/4 bacia\\(s\\) processada\\(s\\) em "
+                   "[0-9]+\\.[0-9]{2} segundo\\(s\\)"));
   ASSERT_GE(linhas.size(), 3u);
   EXPECT_EQ("[ZEL-KOVA] Status: Sucesso", linhas[linhas.size() - 2]);
   EXPECT_EQ("[ZEL-KOVA] Finalizando programa", linhas.back());
@@ -208,9 +226,10 @@ TEST(RodadaTeste, CodigoDoModeloVaiParaOStatusEASaida) {
       EXPECT_EQ(1, std::count(linhas.begin(), linhas.end(), caso.falha));
     }
     ASSERT_GE(linhas.size(), 3u);
-    EXPECT_TRUE(casa(linhas[linhas.size() - 3],
-                     "\\[ZEL-KOVA\\] Progresso: 0/0 bacia\\(s\\) processada\\(s\\) em 1\\.[45][0-9] "
-                     "segundo\\(s\\)"));
+    EXPECT_TRUE(
+        casa(linhas[linhas.size() - 3],
+             "\\[ZEL-KOVA\\] Progresso: 0/0 bacia\\(s\\) processada\\(s\\) em 1\\.[45][0-9] "
+             "segundo\\(s\\)"));
     EXPECT_EQ("[ZEL-KOVA] Status: " + caso.status, linhas[linhas.size() - 2]);
     EXPECT_EQ("[ZEL-KOVA] Finalizando programa", linhas.back());
     EXPECT_EQ(linhas, linhasDoLog(pasta.log()));
@@ -284,12 +303,24 @@ TEST(RodadaTeste, ArredoresDoProcessoNoLinux) {
        semBinComFalhaDoLog, false},
       {"log no dispositivo cheio: falha depois do cabecalho",
        "rm -r bin && ln -s /dev/full logs/desktop_zel.log", comum, 191, semBinComFalhaDoLog, false},
-      {"console cujo leitor fechou", "",
-       "{ \"$PROGRAMA\" </dev/null 2>\"$CONSOLE\"; echo $? >\"$CODIGO\"; } | true", 0, {}, true},
-      {"saida padrao fechada", "",
-       "\"$PROGRAMA\" </dev/null >&- 2>\"$CONSOLE\"; echo $? >\"$CODIGO\"", 0, {}, true},
-      {"entrada, saida e erro fechados", "", "\"$PROGRAMA\" <&- >&- 2>&-; echo $? >\"$CODIGO\"", 0,
-       {}, true},
+      {"console cujo leitor fechou",
+       "",
+       "{ \"$PROGRAMA\" </dev/null 2>\"$CONSOLE\"; echo $? >\"$CODIGO\"; } | true",
+       0,
+       {},
+       true},
+      {"saida padrao fechada",
+       "",
+       "\"$PROGRAMA\" </dev/null >&- 2>\"$CONSOLE\"; echo $? >\"$CODIGO\"",
+       0,
+       {},
+       true},
+      {"entrada, saida e erro fechados",
+       "",
+       "\"$PROGRAMA\" <&- >&- 2>&-; echo $? >\"$CODIGO\"",
+       0,
+       {},
+       true},
       {"diretorio atual removido", "mkdir d && cd d && rmdir ../d", comum, 190,
        comCabecalho(
            {"[ZEL-KOVA] [ERRO] Nao foi possivel determinar a pasta do caso (diretorio atual)"}),

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "apoio/Arquivos.h"
-#include "validation/Utilitarios.h"
 #include "validation/Validador.h"
+#include "validation/comum/Utilitarios.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "validation/Utilitarios.h"
+#include "validation/comum/Utilitarios.h"
 
 #include <cctype>
 #include <ctime>
@@ -16,12 +16,14 @@
 #include <boost/random/uniform_real_distribution.hpp>
 
 #include "platform/Plataforma.h"
-#include "validation/TextoNumerico.h"
+#include "validation/comum/Texto.h"
+#include "validation/comum/TextoNumerico.h"
 
 namespace {
 
 // Reads the integers of a scan format made of %d directives and literal characters.
-bool lerInteiros(const std::string& texto, const std::string& formato, std::vector<int64_t>& numeros) {
+bool lerInteiros(const std::string& texto, const std::string& formato,
+                 std::vector<int64_t>& numeros) {
   size_t posicao = 0;
   for (size_t i = 0; i < formato.size(); ++i) {
     if (formato[i] == '%' && i + 1 < formato.size() && formato[i + 1] == 'd') {
@@ -109,7 +111,8 @@ std::string Utilitarios::formatarDataCompacta(const std::string& data, const std
                                               int64_t dias) {
   std::vector<int64_t> numeros = lerDiaMesAno(data, formato);
   if (numeros[2] <= 99) numeros[2] += 2000;
-  const boost::gregorian::date resultado = somarAoCalendario(numeros[2], numeros[1], numeros[0], dias);
+  const boost::gregorian::date resultado =
+      somarAoCalendario(numeros[2], numeros[1], numeros[0], dias);
   return (boost::format("%02d%02d%02d") % resultado.day().as_number() %
           resultado.month().as_number() % (static_cast<int>(resultado.year()) - 2000))
       .str();
@@ -117,7 +120,8 @@ std::string Utilitarios::formatarDataCompacta(const std::string& data, const std
 
 std::string Utilitarios::somarDias(const std::string& data, int64_t dias) {
   const std::vector<int64_t> numeros = lerDiaMesAno(data, "%d/%d/%d");
-  const boost::gregorian::date resultado = somarAoCalendario(numeros[2], numeros[1], numeros[0], dias);
+  const boost::gregorian::date resultado =
+      somarAoCalendario(numeros[2], numeros[1], numeros[0], dias);
   return (boost::format("%02d/%02d/%d") % resultado.day().as_number() %
           resultado.month().as_number() % static_cast<int>(resultado.year()))
       .str();
@@ -200,7 +204,7 @@ int Utilitarios::lerArquivoValores(std::vector<double>& valores, const std::stri
   std::string linha;
   try {
     arquivo.exceptions(std::ios::badbit);
-    while (plataforma::lerLinha(arquivo, linha)) {
+    while (lerLinha(arquivo, linha)) {
       std::istringstream leitura(linha);
       leitura.imbue(std::locale::classic());
       double valor = 0.0;

@@ -2,8 +2,6 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
-#include <vector>
 
 // Pieces shared by the readers' messages, always in this order after the finding.
 std::string trechoValorLido(const std::string& valor);
@@ -21,12 +19,6 @@ std::string textoCoordenada(double longitude, double latitude);
 // The same written over texto, which keeps its room for the next key.
 void textoCoordenada(double longitude, double latitude, std::string& texto);
 
-// Value before a comment: the text before the first apostrophe.
-std::string valorAntesDoComentario(const std::string& linha);
-
-// Lower case of A to Z only; every other byte stays.
-std::string minusculas(std::string texto);
-
 // Tail of a weight-sum failure: the bounds as shown (not the tested 0.99499 and 1.00401), then
 // the sum with six decimals.
 std::string trechoSomaPesos(double soma);
@@ -34,19 +26,6 @@ std::string trechoSomaPesos(double soma);
 // Window failure of the observed series: what is missing ("a data 13/01/2021"), then how many
 // days before the run date the window needs it.
 std::string textoDadosIncompletos(const std::string& faltando, int64_t diasAntes);
-
-// Fields as a scan with `palavras` "%s" directives and a final "%[^\n]" gives them: runs of
-// non-blanks, then the rest of the line after the blanks that follow them. A field the line does
-// not reach is empty. A NUL byte is a byte of its field, so a number holding one fails its check
-// instead of passing as the digits before it.
-std::vector<std::string> camposVarredura(const std::string& linha, size_t palavras);
-
-// The same fields as views into linha, written into campos (palavras + 1 of them).
-void camposVarredura(std::string_view linha, size_t palavras,
-                     std::vector<std::string_view>& campos);
-
-// Without the blanks (classic-locale white space) at both ends, as boost::trim leaves a text.
-std::string_view aparado(std::string_view texto);
 
 // A field finding with every piece: "Valor do campo " + nome + achado (" nao numerico",
 // " negativo", ...), then the value, the line and the line number.

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "validation/Resultado.h"
+#include "validation/comum/Resultado.h"
 
 // The texts that set one list file apart.
 struct TextosListaNomes {

@@ -1,4 +1,4 @@
-#include "validation/ListaNomes.h"
+#include "validation/comum/ListaNomes.h"
 
 #include <algorithm>
 #include <exception>
@@ -6,9 +6,9 @@
 
 #include <boost/algorithm/string/trim.hpp>
 
-#include "platform/Plataforma.h"
-#include "validation/Mensagens.h"
-#include "validation/VerificadorLinhas.h"
+#include "validation/comum/Mensagens.h"
+#include "validation/comum/Texto.h"
+#include "validation/comum/VerificadorLinhas.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ void lerNomes(std::istream& arquivo, Resultado& resultado, int32_t& numeroLinha,
               int32_t& quantidade) {
   VerificadorLinhas verificador;
   // line 1 is checked whether or not it could be read
-  if (!plataforma::lerLinha(arquivo, linha)) linha.clear();
+  if (!lerLinha(arquivo, linha)) linha.clear();
   verificador.verificarLinha(resultado, linha, marcadorPrimeiraLinha, numeroLinha, false);
   if (resultado.codigo != 100) return;
   std::string valor = campoAntesDoComentario(linha);
@@ -34,7 +34,7 @@ void lerNomes(std::istream& arquivo, Resultado& resultado, int32_t& numeroLinha,
 
   std::string linhaAnterior = linha;
   ++numeroLinha;
-  while (plataforma::lerLinha(arquivo, linha)) {
+  while (lerLinha(arquivo, linha)) {
     verificador.verificarLinha(resultado, linha, linhaAnterior, numeroLinha, linha.empty());
     if (resultado.codigo != 100) return;
     linhaAnterior = linha;

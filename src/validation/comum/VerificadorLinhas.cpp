@@ -1,6 +1,6 @@
-#include "validation/VerificadorLinhas.h"
+#include "validation/comum/VerificadorLinhas.h"
 
-#include "validation/Mensagens.h"
+#include "validation/comum/Mensagens.h"
 
 void VerificadorLinhas::verificarLinha(Resultado& resultado, const std::string& linha,
                                        const std::string& linhaAnterior, int32_t numeroLinha,

@@ -1,4 +1,4 @@
-#include "validation/VerificadorLinhas.h"
+#include "validation/comum/VerificadorLinhas.h"
 
 #include <gtest/gtest.h>
 

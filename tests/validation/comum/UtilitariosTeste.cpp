@@ -1,4 +1,4 @@
-#include "validation/Utilitarios.h"
+#include "validation/comum/Utilitarios.h"
 
 #include <stdexcept>
 
@@ -8,12 +8,11 @@
 
 TEST(UtilitariosTeste, EhInteiro) {
   const std::pair<const char*, bool> casos[] = {
-      {"+5", true},         {"-0", true},           {"007", true},
-      {"2147483647", true}, {"2147483648", false},  {"-2147483648", true},
-      {"-2147483649", false}, {"5 ", false},        {" 5", false},
-      {"", false},          {"-", false},           {"+", false},
-      {"1.0", false},       {"1e3", false},         {"1,000", false},
-      {"++5", false},       {"5a", false},
+      {"+5", true},          {"-0", true},          {"007", true},          {"2147483647", true},
+      {"2147483648", false}, {"-2147483648", true}, {"-2147483649", false}, {"5 ", false},
+      {" 5", false},         {"", false},           {"-", false},           {"+", false},
+      {"1.0", false},        {"1e3", false},        {"1,000", false},       {"++5", false},
+      {"5a", false},
   };
   Utilitarios utilitarios;
   for (const auto& [texto, esperado] : casos) {
@@ -24,12 +23,11 @@ TEST(UtilitariosTeste, EhInteiro) {
 
 TEST(UtilitariosTeste, EhReal) {
   const std::pair<const char*, bool> casos[] = {
-      {"-INF", true},  {"NaN", true},    {"nan(1)", true},  {"Infinity", true},
-      {"+inf", true},  {".5", true},     {"5.", true},      {"-1.5e-3", true},
-      {"1E+2", true},  {"1e-400", true}, {"1e400", false},  {"1e", false},
-      {"1e+", false},  {"1,5", false},   {".", false},      {"0x10", false},
-      {"", false},     {" 1", false},    {"1 ", false},     {"1.2.3", false},
-      {"1e2e3", false}, {"-", false},    {"e5", false},
+      {"-INF", true},   {"NaN", true}, {"nan(1)", true},  {"Infinity", true}, {"+inf", true},
+      {".5", true},     {"5.", true},  {"-1.5e-3", true}, {"1E+2", true},     {"1e-400", true},
+      {"1e400", false}, {"1e", false}, {"1e+", false},    {"1,5", false},     {".", false},
+      {"0x10", false},  {"", false},   {" 1", false},     {"1 ", false},      {"1.2.3", false},
+      {"1e2e3", false}, {"-", false},  {"e5", false},
   };
   Utilitarios utilitarios;
   for (const auto& [texto, esperado] : casos) {
@@ -106,15 +104,18 @@ TEST(UtilitariosTeste, MensagemDoCodigo) {
       {3000, " => arquivo de sub bacias"},
       {2000, " => arquivo de vazao verificada"},
       {1000, " => "},
-      {4003, " => arquivo de pontos de grade de precipita\xC3\xA7" "ao zerada: corrompido"},
+      {4003,
+       " => arquivo de pontos de grade de precipita\xC3\xA7"
+       "ao zerada: corrompido"},
       {11006, " => arquivo de evapotranspiracao: n\xC3\xBAmero de meses excedido"},
       {9004, " => arquivo de precipitacao: campo ausente"},
       {8005, " => arquivo de parametros: valor de kt excedido"},
       {3010,
        " => arquivo de precipitacao prevista: pontos de grade nao encontrados nos arquivos de "
        "precipitacao prevista"},
-      {3011, " => arquivo de precipitacao prevista: arquivos de precipitacao prevista fora de "
-             "sequencia"},
+      {3011,
+       " => arquivo de precipitacao prevista: arquivos de precipitacao prevista fora de "
+       "sequencia"},
       {12001, " => arquivo de planilha"},
       {10003, " => arquivo de inicializacao: corrompido"},
   };

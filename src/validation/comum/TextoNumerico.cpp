@@ -1,4 +1,4 @@
-#include "validation/TextoNumerico.h"
+#include "validation/comum/TextoNumerico.h"
 
 #include <charconv>
 #include <cstddef>

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "validation/Resultado.h"
+#include "validation/comum/Resultado.h"
 
 // Previous-line text that switches on the blank-first-line rule for line 1.
 inline const std::string marcadorPrimeiraLinha = "string_1q2_unica_??";

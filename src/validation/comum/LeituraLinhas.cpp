@@ -1,0 +1,8 @@
+#include "validation/comum/LeituraLinhas.h"
+
+bool abrirArquivo(Utilitarios& utilitarios, const std::string& caminho, std::ifstream& arquivo) {
+  if (!utilitarios.arquivoExiste(caminho)) return false;
+  arquivo.open(caminho);
+  arquivo.exceptions(std::ios::badbit);
+  return arquivo.is_open();
+}
