@@ -14,6 +14,15 @@ std::string trechoNumeroLinha(int64_t numeroLinha) {
   return "\nNumero da linha: " + textoInteiro(numeroLinha);
 }
 
+std::string trechoLinhaNumero(const std::string& linha, int64_t numeroLinha) {
+  return trechoLinha(linha) + trechoNumeroLinha(numeroLinha);
+}
+
+std::string trechoValorLinhaNumero(const std::string& valor, const std::string& linha,
+                                   int64_t numeroLinha) {
+  return trechoValorLido(valor) + trechoLinhaNumero(linha, numeroLinha);
+}
+
 std::string textoInteiro(int64_t valor) { return boost::lexical_cast<std::string>(valor); }
 
 std::string textoReal(double valor) { return boost::lexical_cast<std::string>(valor); }
@@ -56,6 +65,5 @@ std::string textoDadosIncompletos(const std::string& faltando, int64_t diasAntes
 
 std::string textoCampo(const std::string& nome, const std::string& achado, const std::string& valor,
                        const std::string& linha, int64_t numeroLinha) {
-  return "Valor do campo " + nome + achado + trechoValorLido(valor) + trechoLinha(linha) +
-         trechoNumeroLinha(numeroLinha);
+  return "Valor do campo " + nome + achado + trechoValorLinhaNumero(valor, linha, numeroLinha);
 }

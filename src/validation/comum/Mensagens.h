@@ -7,6 +7,11 @@
 std::string trechoValorLido(const std::string& valor);
 std::string trechoLinha(const std::string& linha);
 std::string trechoNumeroLinha(int64_t numeroLinha);
+// The line, then its number.
+std::string trechoLinhaNumero(const std::string& linha, int64_t numeroLinha);
+// The value, the line, then its number: the tail of most findings.
+std::string trechoValorLinhaNumero(const std::string& valor, const std::string& linha,
+                                   int64_t numeroLinha);
 
 // Plain decimal text of an integer, classic locale.
 std::string textoInteiro(int64_t valor);

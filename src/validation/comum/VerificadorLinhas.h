@@ -8,6 +8,9 @@
 // Previous-line text that switches on the blank-first-line rule for line 1.
 inline const std::string marcadorPrimeiraLinha = "string_1q2_unica_??";
 
+// Previous-line text before line 1 where a blank line 1 is allowed: neither blank nor the marker.
+inline const std::string semLinhaAnterior = "inicio";
+
 // Line checks most readers run before looking at a line's fields.
 class VerificadorLinhas {
  public:
