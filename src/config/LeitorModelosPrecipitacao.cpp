@@ -1,12 +1,9 @@
 #include "config/LeitorModelosPrecipitacao.h"
 
-#include <boost/algorithm/string/trim.hpp>
-#include <boost/lexical_cast.hpp>
-
 #include "validation/comum/ListaNomes.h"
-#include "validation/comum/Mensagens.h"
+#include "validation/comum/QuantidadeLista.h"
 
-LeitorModelosPrecipitacao::LeitorModelosPrecipitacao() : regexInteiro("^\\-?[0-9]+$") {}
+LeitorModelosPrecipitacao::LeitorModelosPrecipitacao() = default;
 
 Resultado LeitorModelosPrecipitacao::validar() {
   numeroLinha = 1;
@@ -28,20 +25,8 @@ Resultado LeitorModelosPrecipitacao::validar() {
   return resultado;
 }
 
-void LeitorModelosPrecipitacao::validarQuantidadeModelos(Resultado& resultado, std::string valor) {
-  boost::trim(valor);
-  if (!boost::regex_match(valor, regexInteiro) || !utilitarios.ehInteiro(valor)) {
-    resultado = {"Valor do campo quantidade de modelos nao numerico" + trechoValorLido(valor) +
-                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
-                 105};
-    return;
-  }
-  const int32_t quantidade = boost::lexical_cast<int32_t>(valor);
-  if (quantidade <= 0) {  // this message has no line piece
-    resultado = {"Valor do campo quantidade de modelos negativo ou nulo" + trechoValorLido(valor) +
-                     trechoNumeroLinha(numeroLinha),
-                 105};
-    return;
-  }
-  quantidadeModelos = quantidade;
+void LeitorModelosPrecipitacao::validarQuantidadeModelos(Resultado& resultado,
+                                                         const std::string& valor) {
+  quantidadeModelos =
+      validarQuantidadeLista(resultado, valor, "modelos", false, linha, numeroLinha);
 }

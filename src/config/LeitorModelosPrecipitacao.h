@@ -4,8 +4,6 @@
 #include <string>
 #include <vector>
 
-#include <boost/regex.hpp>
-
 #include "validation/comum/Resultado.h"
 #include "validation/comum/Utilitarios.h"
 
@@ -15,13 +13,13 @@ class LeitorModelosPrecipitacao {
  public:
   LeitorModelosPrecipitacao();
   Resultado validar();
-  void validarQuantidadeModelos(Resultado& resultado, std::string valor);
 
   std::string caminho;
   std::vector<std::string> modelos;
 
  private:
-  boost::regex regexInteiro;
+  void validarQuantidadeModelos(Resultado& resultado, const std::string& valor);
+
   int32_t numeroLinha = 1;
   std::string linha;
   Utilitarios utilitarios;

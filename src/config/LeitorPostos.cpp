@@ -8,6 +8,7 @@
 
 #include "validation/comum/LeituraLinhas.h"
 #include "validation/comum/Mensagens.h"
+#include "validation/comum/QuantidadeLista.h"
 #include "validation/comum/Texto.h"
 #include "validation/comum/VerificadorLinhas.h"
 
@@ -33,9 +34,7 @@ void cortarLinhaPosto(const std::string& linha, std::string& identificador, std:
 }  // namespace
 
 LeitorPostos::LeitorPostos()
-    : regexKe("^[0-9]\\.[0-9]{1,3}$"),
-      regexInteiro("^\\-?[0-9]+$"),
-      regexAlfanumerico("^[a-zA-Z0-9]+$") {}
+    : regexKe("^[0-9]\\.[0-9]{1,3}$"), regexAlfanumerico("^[a-zA-Z0-9]+$") {}
 
 Resultado LeitorPostos::validar() {
   Resultado resultado{"Validacao concluida com sucesso", 100};
@@ -105,22 +104,8 @@ void LeitorPostos::validarFinal(Resultado& resultado) {
   }
 }
 
-void LeitorPostos::validarQuantidadePostos(Resultado& resultado, std::string valor) {
-  boost::trim(valor);
-  if (!boost::regex_match(valor, regexInteiro) || !utilitarios.ehInteiro(valor)) {
-    resultado = {"Valor do campo quantidade de postos nao numerico" + trechoValorLido(valor) +
-                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
-                 105};
-    return;
-  }
-  const int32_t quantidade = boost::lexical_cast<int32_t>(valor);
-  if (quantidade <= 0) {  // this message has no line piece
-    resultado = {"Valor do campo quantidade de postos negativo ou nulo" + trechoValorLido(valor) +
-                     trechoNumeroLinha(numeroLinha),
-                 105};
-    return;
-  }
-  quantidadePostos = quantidade;
+void LeitorPostos::validarQuantidadePostos(Resultado& resultado, const std::string& valor) {
+  quantidadePostos = validarQuantidadeLista(resultado, valor, "postos", false, linha, numeroLinha);
 }
 
 void LeitorPostos::validarIdentificador(Resultado& resultado, std::string identificador) {

@@ -20,14 +20,13 @@ class LeitorPostos {
   std::vector<std::string> identificadores;
 
  private:
-  void validarQuantidadePostos(Resultado& resultado, std::string valor);
+  void validarQuantidadePostos(Resultado& resultado, const std::string& valor);
   void validarIdentificador(Resultado& resultado, std::string identificador);
   void validarKe(Resultado& resultado, std::string ke);
   void lerLinhas(Resultado& resultado);
   void validarFinal(Resultado& resultado);
 
   boost::regex regexKe;
-  boost::regex regexInteiro;
   boost::regex regexAlfanumerico;
   int32_t numeroLinha = 1;
   std::string linha;

@@ -4,10 +4,8 @@
 #include <exception>
 #include <fstream>
 
-#include <boost/algorithm/string/trim.hpp>
-#include <boost/lexical_cast.hpp>
-
 #include "validation/comum/Mensagens.h"
+#include "validation/comum/QuantidadeLista.h"
 #include "validation/comum/Texto.h"
 #include "validation/comum/TextoNumerico.h"
 #include "validation/comum/VerificadorLinhas.h"
@@ -98,22 +96,10 @@ void LeitorPontosGrade::lerLinhas(Resultado& resultado) {
   }
 }
 
-void LeitorPontosGrade::validarQuantidadePontos(Resultado& resultado, std::string valor) {
-  boost::trim(valor);
-  if (!converteInteiro(valor)) {
-    resultado = {"Valor do campo quantidade de pontos de grade nao numerico" +
-                     trechoValorLido(valor) + trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
-                 105};
-    return;
-  }
-  const int32_t quantidade = boost::lexical_cast<int32_t>(valor);
-  if (quantidade <= 0) {  // this message has no line piece
-    resultado = {"Valor do campo quantidade de pontos de grade negativo ou nulo" +
-                     trechoValorLido(valor) + trechoNumeroLinha(numeroLinha),
-                 105};
-    return;
-  }
-  quantidadePontos = quantidade;
+void LeitorPontosGrade::validarQuantidadePontos(Resultado& resultado, const std::string& valor) {
+  // a plus sign is taken here
+  quantidadePontos =
+      validarQuantidadeLista(resultado, valor, "pontos de grade", true, linha, numeroLinha);
 }
 
 void LeitorPontosGrade::validarLongitude(Resultado& resultado, std::string valor) {

@@ -14,7 +14,7 @@ class LeitorPontosGrade {
  public:
   LeitorPontosGrade();
   Resultado validar();
-  void validarQuantidadePontos(Resultado& resultado, std::string valor);
+  void validarQuantidadePontos(Resultado& resultado, const std::string& valor);
   void validarLongitude(Resultado& resultado, std::string valor);
   void validarLatitude(Resultado& resultado, std::string valor);
 

@@ -1,12 +1,9 @@
 #include "validation/LeitorCaso.h"
 
-#include <boost/algorithm/string/trim.hpp>
-#include <boost/lexical_cast.hpp>
-
 #include "validation/comum/ListaNomes.h"
-#include "validation/comum/Mensagens.h"
+#include "validation/comum/QuantidadeLista.h"
 
-LeitorCaso::LeitorCaso() : regexInteiro("^\\-?[0-9]+$") {}
+LeitorCaso::LeitorCaso() = default;
 
 Resultado LeitorCaso::validar() {
   numeroLinha = 1;
@@ -28,20 +25,7 @@ Resultado LeitorCaso::validar() {
   return resultado;
 }
 
-void LeitorCaso::validarQuantidadeSubBacias(Resultado& resultado, std::string& valor) {
-  boost::trim(valor);
-  if (!boost::regex_match(valor, regexInteiro) || !utilitarios.ehInteiro(valor)) {
-    resultado = {"Valor do campo quantidade de sub-bacias nao numerico" + trechoValorLido(valor) +
-                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
-                 105};
-    return;
-  }
-  const int32_t quantidade = boost::lexical_cast<int32_t>(valor);
-  if (quantidade <= 0) {  // this message has no line piece
-    resultado = {"Valor do campo quantidade de sub-bacias negativo ou nulo" +
-                     trechoValorLido(valor) + trechoNumeroLinha(numeroLinha),
-                 105};
-    return;
-  }
-  quantidadeSubBacias = quantidade;
+void LeitorCaso::validarQuantidadeSubBacias(Resultado& resultado, const std::string& valor) {
+  quantidadeSubBacias =
+      validarQuantidadeLista(resultado, valor, "sub-bacias", false, linha, numeroLinha);
 }

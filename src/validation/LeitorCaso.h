@@ -4,8 +4,6 @@
 #include <string>
 #include <vector>
 
-#include <boost/regex.hpp>
-
 #include "validation/comum/Resultado.h"
 #include "validation/comum/Utilitarios.h"
 
@@ -14,15 +12,15 @@ class LeitorCaso {
  public:
   LeitorCaso();
   Resultado validar();
-  void validarQuantidadeSubBacias(Resultado& resultado, std::string& valor);
 
   std::string caminho;
   std::vector<std::string> subBacias;
 
  private:
+  void validarQuantidadeSubBacias(Resultado& resultado, const std::string& valor);
+
   int32_t numeroLinha = 1;
   int32_t quantidadeSubBacias = 0;
   std::string linha;
   Utilitarios utilitarios;
-  boost::regex regexInteiro;
 };
