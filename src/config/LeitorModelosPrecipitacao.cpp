@@ -1,5 +1,8 @@
 #include "config/LeitorModelosPrecipitacao.h"
 
+#include <fstream>
+
+#include "validation/comum/LeituraLinhas.h"
 #include "validation/comum/ListaNomes.h"
 #include "validation/comum/QuantidadeLista.h"
 
@@ -11,14 +14,16 @@ Resultado LeitorModelosPrecipitacao::validar() {
   modelos.clear();
   linha.clear();
   Resultado resultado{"Validacao concluida com sucesso", 100};
-  if (!utilitarios.arquivoExiste(caminho)) {
+  std::ifstream arquivo;
+  // a file that exists but cannot be opened reads as an empty one
+  if (!abrirArquivo(utilitarios, caminho, arquivo, ArquivoQueNaoAbre::vazio)) {
     return {"Arquivo de configuracao nao encontrado: " + caminho, 197};
   }
-  validarListaNomes(caminho,
+  validarListaNomes(arquivo,
                     {"Arquivo de modelos corrompido: " + caminho, "modelos lidos",
                      "Modelo de precipitacao duplicado: "},
                     resultado, numeroLinha, linha, modelos,
-                    [this](Resultado& resultadoLinha, std::string& valor) {
+                    [this](Resultado& resultadoLinha, const std::string& valor) {
                       validarQuantidadeModelos(resultadoLinha, valor);
                       return quantidadeModelos;
                     });

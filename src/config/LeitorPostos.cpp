@@ -10,7 +10,6 @@
 #include "validation/comum/Mensagens.h"
 #include "validation/comum/QuantidadeLista.h"
 #include "validation/comum/Texto.h"
-#include "validation/comum/VerificadorLinhas.h"
 
 namespace {
 
@@ -43,38 +42,33 @@ Resultado LeitorPostos::validar() {
   somaKe = 0.0;
   identificadores.clear();
   linha.clear();
-  lerLinhas(resultado);
+  std::ifstream arquivo;
+  // a file that exists but cannot be opened is reported as a missing one
+  if (!abrirArquivo(utilitarios, caminho, arquivo)) {
+    return {"Arquivo de configuracao nao encontrado: " + caminho, 197};
+  }
+  lerLinhas(arquivo, resultado);
   if (resultado.codigo != 100 && resultado.codigo != 3) return resultado;
   validarFinal(resultado);
   return resultado;
 }
 
-// Line 1 and the gauge lines (197 for a file missing or unreadable); a read error leaves 3 and
-// lets the end checks run on what was read.
-void LeitorPostos::lerLinhas(Resultado& resultado) {
-  std::ifstream arquivo;
-  if (!abrirArquivo(utilitarios, caminho, arquivo)) {
-    resultado = {"Arquivo de configuracao nao encontrado: " + caminho, 197};
-    return;
-  }
+// Line 1 and the gauge lines; a read error leaves 3 and lets the end checks run on what was read.
+void LeitorPostos::lerLinhas(std::istream& arquivo, Resultado& resultado) {
+  std::string identificador;
+  std::string ke;
+  const auto validarPosto = [&](const std::string&) {
+    cortarLinhaPosto(linha, identificador, ke);
+    validarIdentificador(resultado, identificador);
+    if (!resultado.valido()) return;
+    identificadores.push_back(identificador);
+    validarKe(resultado, ke);
+  };
   try {
-    if (!lerLinha(arquivo, linha)) linha.clear();
-    VerificadorLinhas().verificarLinha(resultado, linha, "inicio", numeroLinha, false);
-    if (resultado.codigo != 100) return;
-    validarQuantidadePostos(resultado, linha);
-    if (resultado.codigo != 100) return;
-    ++numeroLinha;
-
-    std::string identificador;
-    std::string ke;
-    const auto validarLinha = [&](const std::string&) {
-      cortarLinhaPosto(linha, identificador, ke);
-      validarIdentificador(resultado, identificador);
-      if (resultado.codigo != 100) return;
-      identificadores.push_back(identificador);
-      validarKe(resultado, ke);
-    };
-    lerLinhasDeDados(arquivo, resultado, linha, "inicio", numeroLinha, validarLinha);
+    // line 1 follows no line: a blank one fails as a count that is not a number
+    lerLinhasDeLista(
+        arquivo, resultado, linha, semLinhaAnterior, numeroLinha,
+        [&] { validarQuantidadePostos(resultado, linha); }, validarPosto);
   } catch (const std::ios_base::failure&) {
     resultado = {"Arquivo de configuracao corrompido: " + caminho, 3};
   }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <istream>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,7 @@ class LeitorPostos {
   void validarQuantidadePostos(Resultado& resultado, const std::string& valor);
   void validarIdentificador(Resultado& resultado, std::string identificador);
   void validarKe(Resultado& resultado, std::string ke);
-  void lerLinhas(Resultado& resultado);
+  void lerLinhas(std::istream& arquivo, Resultado& resultado);
   void validarFinal(Resultado& resultado);
 
   boost::regex regexKe;

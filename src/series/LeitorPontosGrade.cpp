@@ -4,11 +4,11 @@
 #include <exception>
 #include <fstream>
 
+#include "validation/comum/LeituraLinhas.h"
 #include "validation/comum/Mensagens.h"
 #include "validation/comum/QuantidadeLista.h"
 #include "validation/comum/Texto.h"
 #include "validation/comum/TextoNumerico.h"
-#include "validation/comum/VerificadorLinhas.h"
 
 const LeitorPontosGrade::TextosCoordenada LeitorPontosGrade::textosLongitude = {
     "Valor de longitude nao numerico",
@@ -39,10 +39,12 @@ Resultado LeitorPontosGrade::validar() {
   numeroLinha = 1;
   quantidadePontos = 0;
   linha.clear();
-  if (!utilitarios.arquivoExiste(caminho)) {
+  std::ifstream arquivo;
+  // a file that exists but cannot be opened reads as an empty one
+  if (!abrirArquivo(utilitarios, caminho, arquivo, ArquivoQueNaoAbre::vazio)) {
     return {"Arquivo de configuracao nao encontrado: " + caminho, 197};
   }
-  lerLinhas(resultado);
+  lerLinhas(arquivo, resultado);
   if (resultado.codigo != 100 && resultado.codigo != 3) return resultado;
 
   const int32_t linhasPontos = numeroLinha - 2;
@@ -59,38 +61,19 @@ Resultado LeitorPontosGrade::validar() {
 }
 
 // Line 1 and the points; a read error leaves 3 and lets the count check run on what was read.
-void LeitorPontosGrade::lerLinhas(Resultado& resultado) {
-  VerificadorLinhas verificador;
-  std::ifstream arquivo;
+void LeitorPontosGrade::lerLinhas(std::istream& arquivo, Resultado& resultado) {
+  const auto validarPonto = [&](const std::string&) {
+    camposVarredura(linha, 1, campos);
+    const double longitude = verificarCoordenada(resultado, campos[0], textosLongitude);
+    if (!resultado.valido()) return;
+    const double latitude = verificarCoordenada(resultado, campos[1], textosLatitude);
+    if (!resultado.valido()) return;
+    coordenadas.push_back(textoCoordenada(longitude, latitude));
+  };
   try {
-    arquivo.exceptions(std::ios::badbit);
-    arquivo.open(caminho);
-    // a file that exists but cannot be opened reads as an empty one
-    if (!lerLinha(arquivo, linha)) linha.clear();
-    verificador.verificarLinha(resultado, linha, marcadorPrimeiraLinha, numeroLinha, false);
-    if (resultado.codigo != 100) return;
-    validarQuantidadePontos(resultado, linha);
-    if (resultado.codigo != 100) return;
-
-    std::string linhaAnterior = linha;
-    while (true) {
-      ++numeroLinha;
-      // a blank line takes no number: the next line is read at once
-      do {
-        if (!lerLinha(arquivo, linha)) return;
-        verificador.verificarLinha(resultado, linha, linhaAnterior, numeroLinha, linha.empty());
-        if (resultado.codigo != 100) return;
-        if (linha.empty()) linhaAnterior = linha;
-      } while (linha.empty());
-
-      camposVarredura(linha, 1, campos);
-      const double longitude = verificarCoordenada(resultado, campos[0], textosLongitude);
-      if (resultado.codigo != 100) return;
-      const double latitude = verificarCoordenada(resultado, campos[1], textosLatitude);
-      if (resultado.codigo != 100) return;
-      coordenadas.push_back(textoCoordenada(longitude, latitude));
-      linhaAnterior = linha;
-    }
+    lerLinhasDeLista(
+        arquivo, resultado, linha, marcadorPrimeiraLinha, numeroLinha,
+        [&] { validarQuantidadePontos(resultado, linha); }, validarPonto);
   } catch (const std::exception&) {  // a hard read error, or anything else reading raised
     resultado = {"Arquivo de configuracao corrompido: " + caminho, 3};
   }

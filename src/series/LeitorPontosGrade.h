@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <istream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,7 +39,7 @@ class LeitorPontosGrade {
   // Numeric, then form, then range, on the trimmed field; the value read, 0 when the check failed.
   double verificarCoordenada(Resultado& resultado, std::string_view campo,
                              const TextosCoordenada& textos);
-  void lerLinhas(Resultado& resultado);
+  void lerLinhas(std::istream& arquivo, Resultado& resultado);
 
   int32_t numeroLinha = 1;
   std::string linha;

@@ -1,5 +1,8 @@
 #include "validation/LeitorCaso.h"
 
+#include <fstream>
+
+#include "validation/comum/LeituraLinhas.h"
 #include "validation/comum/ListaNomes.h"
 #include "validation/comum/QuantidadeLista.h"
 
@@ -11,14 +14,16 @@ Resultado LeitorCaso::validar() {
   subBacias.clear();
   linha.clear();
   Resultado resultado{std::string("Validacao ") + "caso.txt" + " OK", 100};
-  if (!utilitarios.arquivoExiste(caminho)) {
+  std::ifstream arquivo;
+  // a file that exists but cannot be opened reads as an empty one
+  if (!abrirArquivo(utilitarios, caminho, arquivo, ArquivoQueNaoAbre::vazio)) {
     return {"Arquivo caso.txt nao encontrado em: " + caminho, 197};
   }
-  validarListaNomes(caminho,
+  validarListaNomes(arquivo,
                     {"Arquivo de caso corrompido: " + caminho, "sub-bacias lidas",
                      "Nome de sub-bacia duplicado: "},
                     resultado, numeroLinha, linha, subBacias,
-                    [this](Resultado& resultadoLinha, std::string& valor) {
+                    [this](Resultado& resultadoLinha, const std::string& valor) {
                       validarQuantidadeSubBacias(resultadoLinha, valor);
                       return quantidadeSubBacias;
                     });

@@ -1,8 +1,9 @@
 #include "validation/comum/LeituraLinhas.h"
 
-bool abrirArquivo(Utilitarios& utilitarios, const std::string& caminho, std::ifstream& arquivo) {
+bool abrirArquivo(Utilitarios& utilitarios, const std::string& caminho, std::ifstream& arquivo,
+                  ArquivoQueNaoAbre seNaoAbrir) {
   if (!utilitarios.arquivoExiste(caminho)) return false;
   arquivo.open(caminho);
   arquivo.exceptions(std::ios::badbit);
-  return arquivo.is_open();
+  return arquivo.is_open() || seNaoAbrir == ArquivoQueNaoAbre::vazio;
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <istream>
 #include <string>
 #include <vector>
 
@@ -14,13 +15,13 @@ struct TextosListaNomes {
   std::string duplicado;   // start of the duplicate message; the name follows
 };
 
-// Reads a list file that exists: line 1 holds a count, checked by validarQuantidade on the text
-// before its comment, which hands the count back; each later line a name, the trimmed text before
-// its comment, appended to nomes. Blank lines may end the file only and take no number, so
-// numeroLinha ends two past the last name. A file that does not open reads as an empty one; a
-// read error leaves 198 and the checks after the read still run. Then the number of names must
-// equal the count and the names, sorted in place, must hold no duplicate.
-void validarListaNomes(const std::string& caminho, const TextosListaNomes& textos,
-                       Resultado& resultado, int32_t& numeroLinha, std::string& linha,
-                       std::vector<std::string>& nomes,
-                       const std::function<int32_t(Resultado&, std::string&)>& validarQuantidade);
+// Reads an open list file: line 1 holds a count, checked by validarQuantidade on the text before
+// its comment, which hands the count back; each later line a name, the trimmed text before its
+// comment, appended to nomes. Blank lines may end the file only and take no number, so
+// numeroLinha ends two past the last name. A read error leaves 198 and the checks after the read
+// still run. Then the number of names must equal the count and the names, sorted in place, must
+// hold no duplicate.
+void validarListaNomes(
+    std::istream& arquivo, const TextosListaNomes& textos, Resultado& resultado,
+    int32_t& numeroLinha, std::string& linha, std::vector<std::string>& nomes,
+    const std::function<int32_t(Resultado&, const std::string&)>& validarQuantidade);
