@@ -8,7 +8,9 @@
 #include <boost/lexical_cast.hpp>
 
 #include "platform/Plataforma.h"
+#include "validation/comum/LeituraLinhas.h"
 #include "validation/comum/Mensagens.h"
+#include "validation/comum/RestricoesSinal.h"
 #include "validation/comum/Texto.h"
 
 namespace {
@@ -65,21 +67,18 @@ Resultado LeitorConfiguracao::validar() {
   arqPrev = false;
   numeroLinha = 1;
   const std::string arquivoConf = caminho + plataforma::separador + "zel.conf";
-  Resultado resultado{"Validacao zel.conf OK", 100};
-  if (!utilitarios.arquivoExiste(arquivoConf)) {
+  Resultado resultado{"Validacao zel.conf OK", codigoValido};
+  std::ifstream arquivo;
+  // a file that exists but cannot be opened fails: it would pass as one with every default
+  if (!abrirArquivo(utilitarios, arquivoConf, arquivo)) {
     return {"Nao foi possivel abrir o arquivo " + arquivoConf, 197};
   }
-  std::ifstream arquivo;
   try {
-    arquivo.exceptions(std::ios::badbit);
-    arquivo.open(arquivoConf);
-    // an unreadable file would otherwise pass as one with every default
-    if (!arquivo.is_open()) return {"Nao foi possivel abrir o arquivo " + arquivoConf, 197};
     lerLinhas(arquivo, resultado);
   } catch (const std::exception&) {
     return {"Arquivo zel.conf corrompido\nCaminho do arquivo: " + arquivoConf, 197};
   }
-  if (resultado.codigo != 100 || padroes.empty()) return resultado;
+  if (!resultado.valido() || padroes.empty()) return resultado;
 
   std::string aviso = "Campos ajustados com valor padrao (entre parentesis):\n";
   for (const auto& [chave, padrao] : padroes) aviso += chave + " (" + padrao + ")\n";
@@ -96,7 +95,7 @@ void LeitorConfiguracao::lerLinhas(std::istream& arquivo, Resultado& resultado) 
     boost::trim(chave);
     boost::trim(valor);
     validarCampo(resultado, chave, minusculas(valor));
-    if (resultado.codigo != 100) return;
+    if (!resultado.valido()) return;
   }
 }
 
@@ -104,19 +103,19 @@ void LeitorConfiguracao::validarCampo(Resultado& resultado, std::string chave, s
   if (chave == "amplitude") {
     validarAmplitude(resultado, chave, valor);
   } else if (chave == "alvo") {
-    validarReal(resultado, chave, valor, 0);
+    validarReal(resultado, chave, valor, semRestricaoSinal);
   } else if (chave == "iteracoes" || chave == "particulas") {
-    validarInteiro(resultado, chave, valor, 3);
+    validarInteiro(resultado, chave, valor, somentePositivo);
   } else if (chave == "pulso") {
-    validarReal(resultado, chave, valor, 3);
+    validarReal(resultado, chave, valor, somentePositivo);
   } else if (chave == "constA" || chave == "constB") {
-    validarReal(resultado, chave, valor, 1);
+    validarReal(resultado, chave, valor, recusaNegativo);
   } else if (chave == "objetivo") {
     validarValorPermitido(resultado, chave, palavra(valor), valoresObjetivo);
   } else if (chave == "pesos" || chave == "graficos") {
     validarValorPermitido(resultado, chave, palavra(valor), valoresLigaDesliga);
   } else if (chave == "semente") {
-    validarInteiro(resultado, chave, valor, 3);
+    validarInteiro(resultado, chave, valor, somentePositivo);
   } else if (chave == "arqPrev") {
     validarValorPermitido(resultado, chave, palavra(valor), valoresArqPrev);
     arqPrev = palavra(valor) == "1";
@@ -158,15 +157,15 @@ void LeitorConfiguracao::validarReal(Resultado& resultado, std::string chave, st
   validarSinal(resultado, chave, valor, restricoes, boost::lexical_cast<double>(valor), true);
 }
 
-// Sign tests of a converted number: bit 0 of restricoes rejects a negative, bit 1 zero (-0 too).
+// Sign tests of a converted number; -0 is zero.
 void LeitorConfiguracao::validarSinal(Resultado& resultado, const std::string& chave,
                                       const std::string& valor, int restricoes, double numero,
                                       bool valorNoNulo) {
-  if (numero < 0 && (restricoes & 1) != 0) {
+  if (numero < 0 && (restricoes & recusaNegativo) != 0) {
     resultado = {
         "Valor de " + chave + " negativo" + trechoValorLido(valor) + trechoNumeroLinha(numeroLinha),
         102};
-  } else if (numero == 0 && (restricoes & 2) != 0) {
+  } else if (numero == 0 && (restricoes & recusaNulo) != 0) {
     resultado = {"Valor de " + chave + " nulo" + (valorNoNulo ? trechoValorLido(valor) : "") +
                      trechoNumeroLinha(numeroLinha),
                  101};
@@ -181,8 +180,8 @@ void LeitorConfiguracao::validarAmplitude(Resultado& resultado, const std::strin
   }
   const double numero = boost::lexical_cast<double>(valor);
   if (numero <= 0 || numero >= 1) {  // NaN compares false both ways and passes
-    resultado = {"Valor de " + chave + " fora do intervalo permitido\n" + "Valor lido: " + valor +
-                     "\n" + "Interavalo permitido: 0 < " + chave + " < 1" +
+    resultado = {"Valor de " + chave + " fora do intervalo permitido" + trechoValorLido(valor) +
+                     "\nInteravalo permitido: 0 < " + chave + " < 1" +
                      trechoNumeroLinha(numeroLinha),
                  105};
   }

@@ -9,16 +9,11 @@
 #include "validation/comum/Utilitarios.h"
 
 // Reads zel.conf (key = value lines); checks every known key, warns (150) about the keys it did
-// not find and hands on arqPrev.
+// not find and hands on arqPrev. Its findings quote the value and the line number, never the line.
 class LeitorConfiguracao {
  public:
   LeitorConfiguracao();
   Resultado validar();
-  void validarCampo(Resultado& resultado, std::string chave, std::string valor);
-  void validarValorPermitido(Resultado& resultado, std::string chave, std::string valor,
-                             std::vector<std::string> valoresPermitidos);
-  void validarInteiro(Resultado& resultado, std::string chave, std::string valor, int restricoes);
-  void validarReal(Resultado& resultado, std::string chave, std::string valor, int restricoes);
 
   bool arqPrev = false;
   std::string caminho;
@@ -26,6 +21,12 @@ class LeitorConfiguracao {
  private:
   void ajustarValoresPadrao(bool limpar);
   void lerLinhas(std::istream& arquivo, Resultado& resultado);
+  void validarCampo(Resultado& resultado, std::string chave, std::string valor);
+  void validarValorPermitido(Resultado& resultado, std::string chave, std::string valor,
+                             std::vector<std::string> valoresPermitidos);
+  // restricoes: the signs refused (validation/comum/RestricoesSinal.h)
+  void validarInteiro(Resultado& resultado, std::string chave, std::string valor, int restricoes);
+  void validarReal(Resultado& resultado, std::string chave, std::string valor, int restricoes);
   void validarAmplitude(Resultado& resultado, const std::string& chave, const std::string& valor);
   void validarSinal(Resultado& resultado, const std::string& chave, const std::string& valor,
                     int restricoes, double numero, bool valorNoNulo);

@@ -7,7 +7,9 @@
 #include <boost/date_time/gregorian/gregorian.hpp>
 #include <boost/lexical_cast.hpp>
 
+#include "validation/comum/LeituraLinhas.h"
 #include "validation/comum/Mensagens.h"
+#include "validation/comum/RestricoesSinal.h"
 #include "validation/comum/Texto.h"
 
 LeitorInicializacao::LeitorInicializacao()
@@ -21,16 +23,14 @@ Resultado LeitorInicializacao::validar() {
   dataRodada.clear();
   diasPrevisao = 0;
   linha.clear();
-  valor.clear();
-  Resultado resultado{"Validacao inicializacao OK", 100};
-  if (!utilitarios.arquivoExiste(caminho)) {
+  valorLido.clear();
+  Resultado resultado{"Validacao inicializacao OK", codigoValido};
+  std::ifstream arquivo;
+  // a file that exists but cannot be opened reads as an empty one
+  if (!abrirArquivo(utilitarios, caminho, arquivo, ArquivoQueNaoAbre::vazio)) {
     return {"Nao foi possivel abrir o arquivo " + caminho, 197};
   }
-  std::ifstream arquivo;
   try {
-    arquivo.exceptions(std::ios::badbit);
-    arquivo.open(caminho);
-    // a file that exists but cannot be opened ends here too
     if (textoTerminado(arquivo)) return {"Arquivo vazio", 196};
     lerCampos(arquivo, resultado);
   } catch (const std::exception&) {
@@ -41,32 +41,34 @@ Resultado LeitorInicializacao::validar() {
 
 void LeitorInicializacao::lerCampos(std::ifstream& arquivo, Resultado& resultado) {
   if (!lerProximoCampo(arquivo, resultado)) return;
-  validarData(resultado, valor);
-  if (resultado.codigo != 100) return;
-  dataRodada = valor;
+  validarData(resultado, valorLido);
+  if (!resultado.valido()) return;
+  dataRodada = valorLido;
 
   if (!lerProximoCampo(arquivo, resultado)) return;
-  validarInteiro(resultado, valor, nomeCampoAtual(), 3);
-  if (resultado.codigo != 100) return;
-  diaInicializacao = boost::lexical_cast<int32_t>(valor);
-  if (diaInicializacao <= 1) {
+  validarInteiro(resultado, valorLido, nomeCampoAtual(), somentePositivo);
+  if (!resultado.valido()) return;
+  diaInicializacao = boost::lexical_cast<int32_t>(valorLido);
+  if (diaInicializacao <= 1) {  // this message has no value or line piece
     resultado = {"Valor do campo " + nomeCampoAtual() + " deve ser maior que 1", 105};
     return;
   }
 
   if (!lerProximoCampo(arquivo, resultado)) return;
-  validarInteiro(resultado, valor, nomeCampoAtual(), 3);
-  if (resultado.codigo != 100) return;
-  diasPrevisao = boost::lexical_cast<int32_t>(valor);
+  validarInteiro(resultado, valorLido, nomeCampoAtual(), somentePositivo);
+  if (!resultado.valido()) return;
+  diasPrevisao = boost::lexical_cast<int32_t>(valorLido);
 
   for (int campo = 4; campo <= 6; ++campo) {
     if (!lerProximoCampo(arquivo, resultado)) return;
-    validarReal(resultado, valor, nomeCampoAtual(), 1);
-    if (resultado.codigo != 100) return;
+    validarReal(resultado, valorLido, nomeCampoAtual(), recusaNegativo);
+    if (!resultado.valido()) return;
   }
   const double limiteTuin = 100;
-  if (boost::lexical_cast<double>(valor) > limiteTuin) {
-    resultado = {"Valor de TUIN maior que " + textoReal(limiteTuin) + "\nValor lido " + valor, 105};
+  if (boost::lexical_cast<double>(valorLido) > limiteTuin) {
+    // "Valor lido" without its colon, and no line piece
+    resultado = {"Valor de TUIN maior que " + textoReal(limiteTuin) + "\nValor lido " + valorLido,
+                 105};
   }
 }
 
@@ -76,17 +78,17 @@ bool LeitorInicializacao::lerProximoCampo(std::ifstream& arquivo, Resultado& res
     resultado = {"Campo " + nomesCampos[indiceCampo] + " nao informado", 196};
     return false;
   }
-  valor = valorAntesDoComentario(linha);
-  boost::trim_right(valor);
-  boost::trim_left(valor);
+  valorLido = valorAntesDoComentario(linha);
+  boost::trim_right(valorLido);
+  boost::trim_left(valorLido);
   ++indiceCampo;
   return true;
 }
 
 void LeitorInicializacao::validarData(Resultado& resultado, std::string valor) {
   if (!boost::regex_match(valor, regexData)) {
-    resultado = {"Data em formato invalido. Formato esperado: dd/mm/aaaa" + trechoValorLido(valor) +
-                     trechoLinha(linha) + trechoNumeroLinha(indiceCampo),
+    resultado = {"Data em formato invalido. Formato esperado: dd/mm/aaaa" +
+                     trechoValorLinhaNumero(valor, linha, indiceCampo),
                  105};
     return;
   }
@@ -97,9 +99,8 @@ void LeitorInicializacao::validarData(Resultado& resultado, std::string valor) {
                                       static_cast<unsigned short>(std::stoi(valor.substr(0, 2))));
     static_cast<void>(data);
   } catch (const std::out_of_range&) {
-    resultado = {"Data invalida ou nao existente" + trechoValorLido(valor) + trechoLinha(linha) +
-                     trechoNumeroLinha(indiceCampo),
-                 105};
+    resultado = {
+        "Data invalida ou nao existente" + trechoValorLinhaNumero(valor, linha, indiceCampo), 105};
   }
 }
 
@@ -130,9 +131,9 @@ void LeitorInicializacao::validarReal(Resultado& resultado, std::string valor, s
 void LeitorInicializacao::validarRestricoes(Resultado& resultado, const std::string& valor,
                                             const std::string& nome, int restricoes,
                                             double numero) {
-  if ((restricoes & 1) != 0 && numero < 0) {
+  if ((restricoes & recusaNegativo) != 0 && numero < 0) {
     resultado = {textoCampo(nome, " negativo", valor, linha, indiceCampo), 105};
-  } else if ((restricoes & 2) != 0 && numero == 0) {
+  } else if ((restricoes & recusaNulo) != 0 && numero == 0) {
     resultado = {textoCampo(nome, " nulo", valor, linha, indiceCampo), 105};
   }
 }

@@ -16,10 +16,6 @@ class LeitorInicializacao {
  public:
   LeitorInicializacao();
   Resultado validar();
-  bool lerProximoCampo(std::ifstream& arquivo, Resultado& resultado);
-  void validarData(Resultado& resultado, std::string valor);
-  void validarInteiro(Resultado& resultado, std::string valor, std::string nome, int restricoes);
-  void validarReal(Resultado& resultado, std::string valor, std::string nome, int restricoes);
 
   std::string caminho;
   int32_t diaInicializacao = 0;
@@ -28,6 +24,11 @@ class LeitorInicializacao {
 
  private:
   void lerCampos(std::ifstream& arquivo, Resultado& resultado);
+  bool lerProximoCampo(std::ifstream& arquivo, Resultado& resultado);
+  void validarData(Resultado& resultado, std::string valor);
+  // restricoes: the signs refused (validation/comum/RestricoesSinal.h)
+  void validarInteiro(Resultado& resultado, std::string valor, std::string nome, int restricoes);
+  void validarReal(Resultado& resultado, std::string valor, std::string nome, int restricoes);
   void validarRestricoes(Resultado& resultado, const std::string& valor, const std::string& nome,
                          int restricoes, double numero);
   std::string nomeCampoAtual() const;
@@ -38,7 +39,7 @@ class LeitorInicializacao {
   boost::regex regexInteiro;
   boost::regex regexData;
   std::string linha;
-  std::string valor;
+  std::string valorLido;  // the current line before its comment, trimmed
   std::string formatoData = "%d/%m/%Y";
   std::array<std::string, 6> nomesCampos = {
       "data rodada", "dia inicializacao", "dias previsao", "ebin", "supin", "tuin"};

@@ -13,7 +13,7 @@ Resultado LeitorModelosPrecipitacao::validar() {
   quantidadeModelos = 0;
   modelos.clear();
   linha.clear();
-  Resultado resultado{"Validacao concluida com sucesso", 100};
+  Resultado resultado{"Validacao concluida com sucesso", codigoValido};
   std::ifstream arquivo;
   // a file that exists but cannot be opened reads as an empty one
   if (!abrirArquivo(utilitarios, caminho, arquivo, ArquivoQueNaoAbre::vazio)) {

@@ -9,7 +9,9 @@
 #include <boost/algorithm/string/trim.hpp>
 #include <boost/lexical_cast.hpp>
 
+#include "validation/comum/LeituraLinhas.h"
 #include "validation/comum/Mensagens.h"
+#include "validation/comum/RestricoesSinal.h"
 #include "validation/comum/Texto.h"
 
 namespace {
@@ -38,25 +40,22 @@ Resultado LeitorParametros::validar() {
   numeroLinha = 1;
   numeroKts = 0;
   linha.clear();
-  valor.clear();
+  valorLido.clear();
   comentario.clear();
   // limits come from this file only
   limiteInferiorEbin = limiteSuperiorEbin = limiteInferiorChuva = limiteSuperiorChuva = 0;
-  Resultado resultado{"Validacao parametros OK", 100};
-  if (!utilitarios.arquivoExiste(caminho)) {
+  Resultado resultado{"Validacao parametros OK", codigoValido};
+  std::ifstream arquivo;
+  // a file that exists but cannot be opened fails: its limits were never read
+  if (!abrirArquivo(utilitarios, caminho, arquivo)) {
     return {"Nao foi possivel abrir o arquivo " + caminho, 197};
   }
-  std::ifstream arquivo;
   try {
-    arquivo.exceptions(std::ios::badbit);
-    arquivo.open(caminho);
-    // the limits of an unreadable file were never read: report it as not found
-    if (!arquivo.is_open()) return {"Nao foi possivel abrir o arquivo " + caminho, 197};
     lerLinhas(arquivo, resultado);
   } catch (const std::exception&) {
     return {"Arquivo de configuracao corrompido: " + caminho, 197};
   }
-  if (resultado.codigo != 100) return resultado;
+  if (!resultado.valido()) return resultado;
   validarLimites(resultado);
   return resultado;
 }
@@ -70,18 +69,18 @@ void LeitorParametros::lerLinhas(std::istream& arquivo, Resultado& resultado) {
     }
     // the marker stays the previous line: the blank-line rule never fires here
     verificador.verificarLinha(resultado, linha, marcadorPrimeiraLinha, numeroLinha, false);
-    if (resultado.codigo != 100) return;
+    if (!resultado.valido()) return;
     separarValorComentario();
     if (numeroLinha == 1) {
-      validarAreaDrenagem(resultado, valor);
+      validarAreaDrenagem(resultado, valorLido);
     } else if (numeroLinha == 2) {
-      validarKts(resultado, valor);
+      validarKts(resultado, valorLido);
     } else {
-      validarReal(resultado, valor, nome, 1);
+      validarReal(resultado, valorLido, nome, recusaNegativo);
     }
-    if (resultado.codigo != 100) return;
+    if (!resultado.valido()) return;
     if (numeroLinha >= 17) {
-      const double limite = boost::lexical_cast<double>(valor);
+      const double limite = boost::lexical_cast<double>(valorLido);
       if (numeroLinha == 17) limiteSuperiorEbin = limite;
       if (numeroLinha == 18) limiteInferiorEbin = limite;
       if (numeroLinha == 19) limiteSuperiorChuva = limite;
@@ -100,9 +99,9 @@ void LeitorParametros::validarLimites(Resultado& resultado) {
 
 void LeitorParametros::separarValorComentario() {
   const std::string::size_type apostrofo = linha.find('\'');
-  valor = linha.substr(0, apostrofo);
+  valorLido = linha.substr(0, apostrofo);
   comentario = apostrofo == std::string::npos ? "" : linha.substr(apostrofo + 1);
-  boost::trim(valor, std::locale::classic());
+  boost::trim(valorLido, std::locale::classic());
 }
 
 void LeitorParametros::validarAreaDrenagem(Resultado& resultado, std::string valor) {
@@ -113,6 +112,7 @@ void LeitorParametros::validarAreaDrenagem(Resultado& resultado, std::string val
     return;
   }
   if (!boost::regex_match(valor, regexInteiro) && !boost::regex_match(valor, regexDecimal)) {
+    // the expected form comes between the value and the line number
     resultado = {"Valor de area de drenagem nao numerico ou fora do formato" +
                      trechoValorLido(valor) +
                      "\nFormato esperado: número inteiro ou decimal com até 3 casas" +
@@ -125,6 +125,7 @@ void LeitorParametros::validarAreaDrenagem(Resultado& resultado, std::string val
   if (!boost::conversion::try_lexical_convert(valor, area)) {
     area = (valor[0] == '-' ? -1 : 1) * std::numeric_limits<double>::infinity();
   }
+  // the area findings quote no line
   if (area < 0) {
     resultado = {"Valor de area de drenagem negativo" + trechoValorLido(valor) +
                      trechoNumeroLinha(numeroLinha),
@@ -147,9 +148,8 @@ void LeitorParametros::validarKts(Resultado& resultado, std::string valor) {
   const std::vector<std::string> tokens = separarTokens(valor);
   const std::string& contagem = tokens[0];
   if (!utilitarios.ehInteiro(contagem)) {
-    resultado = {"Numero de kts nao numerico" + trechoValorLido(contagem) + trechoLinha(linha) +
-                     trechoNumeroLinha(numeroLinha),
-                 105};
+    resultado = {
+        "Numero de kts nao numerico" + trechoValorLinhaNumero(contagem, linha, numeroLinha), 105};
     return;
   }
   numeroKts = boost::lexical_cast<int32_t>(contagem);
@@ -162,7 +162,7 @@ void LeitorParametros::validarKts(Resultado& resultado, std::string valor) {
   double soma = 0.0;
   for (size_t i = 1; i < tokens.size(); ++i) {
     validarPesoKt(resultado, tokens[i], static_cast<int32_t>(i), soma);
-    if (resultado.codigo != 100) return;
+    if (!resultado.valido()) return;
   }
   // the tested bounds both pass; the message prints other, rounder ones
   if (soma < 0.99499 || soma > 1.00401) {
@@ -183,22 +183,21 @@ void LeitorParametros::validarPesoKt(Resultado& resultado, const std::string& to
   double peso = 0;
   // nan and inf would slip through the range and the sum
   if (!utilitarios.ehReal(token) || !std::isfinite(peso = boost::lexical_cast<double>(token))) {
-    resultado = {"Valor de kt nao numerico" + trechoValorLido(token) + trechoLinha(linha) +
-                     trechoNumeroLinha(numeroLinha),
+    resultado = {"Valor de kt nao numerico" + trechoValorLinhaNumero(token, linha, numeroLinha),
                  105};
     return;
   }
   if (indice > numeroKts) {
     resultado = {"Quantidade maior de kts do que o informado\nValor informado: " +
                      textoInteiro(numeroKts) + "\nValores lidos: " + textoInteiro(indice) +
-                     " ou mais" + trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                     " ou mais" + trechoLinhaNumero(linha, numeroLinha),
                  196};
     return;
   }
-  if (peso < 0 || peso > 1) {
+  if (peso < 0 || peso > 1) {  // "Valor lido" without its colon
     resultado = {
         "Valor de  kts invalido. Ele deve ser maior que zero e menor que 1.0\nValor lido " + token +
-            trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+            trechoLinhaNumero(linha, numeroLinha),
         196};
     return;
   }
@@ -216,9 +215,9 @@ void LeitorParametros::validarReal(Resultado& resultado, std::string valor, std:
   double numero = 0;
   if (!utilitarios.ehReal(valor) || !std::isfinite(numero = boost::lexical_cast<double>(valor))) {
     resultado = {textoCampo(nome, " nao numerico", valor, linha, numeroLinha), 105};
-  } else if ((restricoes & 1) != 0 && numero < 0) {
+  } else if ((restricoes & recusaNegativo) != 0 && numero < 0) {
     resultado = {textoCampo(nome, " negativo", valor, linha, numeroLinha), 105};
-  } else if ((restricoes & 2) != 0 && numero == 0) {
+  } else if ((restricoes & recusaNulo) != 0 && numero == 0) {
     resultado = {textoCampo(nome, " nulo", valor, linha, numeroLinha), 105};
   }
 }

@@ -16,18 +16,19 @@ class LeitorParametros {
  public:
   LeitorParametros();
   Resultado validar();
-  void separarValorComentario();
-  void validarAreaDrenagem(Resultado& resultado, std::string valor);
-  void validarKts(Resultado& resultado, std::string valor);
-  void validarReal(Resultado& resultado, std::string valor, std::string nome, int restricoes);
 
   std::string caminho;
   int32_t numeroKts = 0;
 
  private:
   void lerLinhas(std::istream& arquivo, Resultado& resultado);
-  void validarLimites(Resultado& resultado);
+  void separarValorComentario();
+  void validarAreaDrenagem(Resultado& resultado, std::string valor);
+  void validarKts(Resultado& resultado, std::string valor);
   void validarPesoKt(Resultado& resultado, const std::string& token, int32_t indice, double& soma);
+  // restricoes: the signs refused (validation/comum/RestricoesSinal.h)
+  void validarReal(Resultado& resultado, std::string valor, std::string nome, int restricoes);
+  void validarLimites(Resultado& resultado);
 
   Utilitarios utilitarios;
   VerificadorLinhas verificador;
@@ -35,7 +36,7 @@ class LeitorParametros {
   boost::regex regexDecimal;
   boost::regex regexInteiro;
   std::string linha;
-  std::string valor;
+  std::string valorLido;  // the current line before its comment, trimmed
   std::string comentario;
   std::array<std::string, 20> nomesParametros = {"area drenagem",
                                                  "Kt",

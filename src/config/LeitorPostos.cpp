@@ -13,6 +13,9 @@
 
 namespace {
 
+// A read error: the end checks still run on what was read, and may replace it.
+constexpr int32_t codigoLeituraInterrompida = 3;
+
 // Identifier and weight: before and after the first blank; with no blank, the whole short line,
 // or fixed columns (1 to 8, one separator, 10 to the end).
 void cortarLinhaPosto(const std::string& linha, std::string& identificador, std::string& ke) {
@@ -36,7 +39,7 @@ LeitorPostos::LeitorPostos()
     : regexKe("^[0-9]\\.[0-9]{1,3}$"), regexAlfanumerico("^[a-zA-Z0-9]+$") {}
 
 Resultado LeitorPostos::validar() {
-  Resultado resultado{"Validacao concluida com sucesso", 100};
+  Resultado resultado{"Validacao concluida com sucesso", codigoValido};
   numeroLinha = 1;
   quantidadePostos = 0;
   somaKe = 0.0;
@@ -48,12 +51,12 @@ Resultado LeitorPostos::validar() {
     return {"Arquivo de configuracao nao encontrado: " + caminho, 197};
   }
   lerLinhas(arquivo, resultado);
-  if (resultado.codigo != 100 && resultado.codigo != 3) return resultado;
+  if (!resultado.valido() && resultado.codigo != codigoLeituraInterrompida) return resultado;
   validarFinal(resultado);
   return resultado;
 }
 
-// Line 1 and the gauge lines; a read error leaves 3 and lets the end checks run on what was read.
+// Line 1 and the gauge lines.
 void LeitorPostos::lerLinhas(std::istream& arquivo, Resultado& resultado) {
   std::string identificador;
   std::string ke;
@@ -70,7 +73,7 @@ void LeitorPostos::lerLinhas(std::istream& arquivo, Resultado& resultado) {
         arquivo, resultado, linha, semLinhaAnterior, numeroLinha,
         [&] { validarQuantidadePostos(resultado, linha); }, validarPosto);
   } catch (const std::ios_base::failure&) {
-    resultado = {"Arquivo de configuracao corrompido: " + caminho, 3};
+    resultado = {"Arquivo de configuracao corrompido: " + caminho, codigoLeituraInterrompida};
   }
 }
 
@@ -105,15 +108,13 @@ void LeitorPostos::validarQuantidadePostos(Resultado& resultado, const std::stri
 void LeitorPostos::validarIdentificador(Resultado& resultado, std::string identificador) {
   if (identificador.size() < 1 || identificador.size() > 8) {
     resultado = {"Identificador do posto com tamanho menor que um ou maior que oito." +
-                     trechoValorLido(identificador) + trechoLinha(linha) +
-                     trechoNumeroLinha(numeroLinha),
+                     trechoValorLinhaNumero(identificador, linha, numeroLinha),
                  103};
     return;
   }
   if (!boost::regex_match(identificador, regexAlfanumerico)) {
     resultado = {"Identificador deve conter somente caracteres alfa num\xC3\xA9ricos." +
-                     trechoValorLido(identificador) + trechoLinha(linha) +
-                     trechoNumeroLinha(numeroLinha),
+                     trechoValorLinhaNumero(identificador, linha, numeroLinha),
                  102};
   }
 }
@@ -121,23 +122,22 @@ void LeitorPostos::validarIdentificador(Resultado& resultado, std::string identi
 void LeitorPostos::validarKe(Resultado& resultado, std::string ke) {
   boost::trim(ke);
   if (!utilitarios.ehReal(ke)) {
-    resultado = {"Valor do campo ke nao numerico" + trechoValorLido(ke) + trechoLinha(linha) +
-                     trechoNumeroLinha(numeroLinha),
+    resultado = {"Valor do campo ke nao numerico" + trechoValorLinhaNumero(ke, linha, numeroLinha),
                  105};
     return;
   }
   const double valor = boost::lexical_cast<double>(ke);
   // nan passes (no comparison with it holds) and fails the form below, so it is never summed
   if (valor < 0.0 || valor > 1.0) {
-    resultado = {"Valor de ke incorreto. Intervalo permitido: 0 <= ke <= 1" + trechoValorLido(ke) +
-                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+    resultado = {"Valor de ke incorreto. Intervalo permitido: 0 <= ke <= 1" +
+                     trechoValorLinhaNumero(ke, linha, numeroLinha),
                  105};
     return;
   }
   if (!boost::regex_match(ke, regexKe)) {
     resultado = {std::string("Valor do campo ke com formato incorreto\n") +
                      "Formato esperado: parte inteira de tamanho um e duas casas decimais" +
-                     trechoValorLido(ke) + trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                     trechoValorLinhaNumero(ke, linha, numeroLinha),
                  105};
     return;
   }

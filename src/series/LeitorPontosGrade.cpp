@@ -10,6 +10,13 @@
 #include "validation/comum/Texto.h"
 #include "validation/comum/TextoNumerico.h"
 
+namespace {
+
+// A read error: the count check still runs on what was read, and may replace it.
+constexpr int32_t codigoLeituraInterrompida = 3;
+
+}  // namespace
+
 const LeitorPontosGrade::TextosCoordenada LeitorPontosGrade::textosLongitude = {
     "Valor de longitude nao numerico",
     "Formato do campo longitude incorreto",
@@ -34,7 +41,7 @@ const LeitorPontosGrade::TextosCoordenada LeitorPontosGrade::textosLatitude = {
 LeitorPontosGrade::LeitorPontosGrade() = default;
 
 Resultado LeitorPontosGrade::validar() {
-  Resultado resultado{"Validacao concluida com sucesso", 100};
+  Resultado resultado{"Validacao concluida com sucesso", codigoValido};
   coordenadas.clear();
   numeroLinha = 1;
   quantidadePontos = 0;
@@ -45,7 +52,7 @@ Resultado LeitorPontosGrade::validar() {
     return {"Arquivo de configuracao nao encontrado: " + caminho, 197};
   }
   lerLinhas(arquivo, resultado);
-  if (resultado.codigo != 100 && resultado.codigo != 3) return resultado;
+  if (!resultado.valido() && resultado.codigo != codigoLeituraInterrompida) return resultado;
 
   const int32_t linhasPontos = numeroLinha - 2;
   if (linhasPontos != quantidadePontos) {
@@ -60,7 +67,7 @@ Resultado LeitorPontosGrade::validar() {
   return resultado;
 }
 
-// Line 1 and the points; a read error leaves 3 and lets the count check run on what was read.
+// Line 1 and the points.
 void LeitorPontosGrade::lerLinhas(std::istream& arquivo, Resultado& resultado) {
   const auto validarPonto = [&](const std::string&) {
     camposVarredura(linha, 1, campos);
@@ -75,7 +82,7 @@ void LeitorPontosGrade::lerLinhas(std::istream& arquivo, Resultado& resultado) {
         arquivo, resultado, linha, marcadorPrimeiraLinha, numeroLinha,
         [&] { validarQuantidadePontos(resultado, linha); }, validarPonto);
   } catch (const std::exception&) {  // a hard read error, or anything else reading raised
-    resultado = {"Arquivo de configuracao corrompido: " + caminho, 3};
+    resultado = {"Arquivo de configuracao corrompido: " + caminho, codigoLeituraInterrompida};
   }
 }
 
@@ -83,14 +90,6 @@ void LeitorPontosGrade::validarQuantidadePontos(Resultado& resultado, const std:
   // a plus sign is taken here
   quantidadePontos =
       validarQuantidadeLista(resultado, valor, "pontos de grade", true, linha, numeroLinha);
-}
-
-void LeitorPontosGrade::validarLongitude(Resultado& resultado, std::string valor) {
-  verificarCoordenada(resultado, valor, textosLongitude);
-}
-
-void LeitorPontosGrade::validarLatitude(Resultado& resultado, std::string valor) {
-  verificarCoordenada(resultado, valor, textosLatitude);
 }
 
 double LeitorPontosGrade::verificarCoordenada(Resultado& resultado, std::string_view campo,
@@ -103,8 +102,7 @@ double LeitorPontosGrade::verificarCoordenada(Resultado& resultado, std::string_
     return 0.0;
   }
   if (!ehDecimalAteTresCasas(valor) && !ehInteiroSimples(valor)) {
-    resultado = {textos.formato + trechoValorLido(std::string(valor)) + trechoLinha(linha) +
-                     trechoNumeroLinha(numeroLinha),
+    resultado = {textos.formato + trechoValorLinhaNumero(std::string(valor), linha, numeroLinha),
                  105};
     return 0.0;
   }
@@ -121,8 +119,8 @@ double LeitorPontosGrade::verificarCoordenada(Resultado& resultado, std::string_
     return coordenada;
   }
   // the line is quoted twice
-  resultado = {achado + trechoValorLido(textoReal(coordenada)) + limite + trechoLinha(linha) +
-                   trechoNumeroLinha(numeroLinha) + trechoLinha(linha),
+  resultado = {achado + trechoValorLido(textoReal(coordenada)) + limite +
+                   trechoLinhaNumero(linha, numeroLinha) + trechoLinha(linha),
                105};
   return coordenada;
 }

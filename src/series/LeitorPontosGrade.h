@@ -15,9 +15,6 @@ class LeitorPontosGrade {
  public:
   LeitorPontosGrade();
   Resultado validar();
-  void validarQuantidadePontos(Resultado& resultado, const std::string& valor);
-  void validarLongitude(Resultado& resultado, std::string valor);
-  void validarLatitude(Resultado& resultado, std::string valor);
 
   std::string caminho;
   std::vector<std::string> coordenadas;
@@ -36,10 +33,12 @@ class LeitorPontosGrade {
   };
   static const TextosCoordenada textosLongitude;
   static const TextosCoordenada textosLatitude;
+
+  void lerLinhas(std::istream& arquivo, Resultado& resultado);
+  void validarQuantidadePontos(Resultado& resultado, const std::string& valor);
   // Numeric, then form, then range, on the trimmed field; the value read, 0 when the check failed.
   double verificarCoordenada(Resultado& resultado, std::string_view campo,
                              const TextosCoordenada& textos);
-  void lerLinhas(std::istream& arquivo, Resultado& resultado);
 
   int32_t numeroLinha = 1;
   std::string linha;

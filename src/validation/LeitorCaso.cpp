@@ -13,7 +13,7 @@ Resultado LeitorCaso::validar() {
   quantidadeSubBacias = 0;
   subBacias.clear();
   linha.clear();
-  Resultado resultado{std::string("Validacao ") + "caso.txt" + " OK", 100};
+  Resultado resultado{std::string("Validacao ") + "caso.txt" + " OK", codigoValido};
   std::ifstream arquivo;
   // a file that exists but cannot be opened reads as an empty one
   if (!abrirArquivo(utilitarios, caminho, arquivo, ArquivoQueNaoAbre::vazio)) {
