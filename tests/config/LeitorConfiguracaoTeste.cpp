@@ -90,6 +90,15 @@ TEST(LeitorConfiguracaoTeste, ArquivoAusenteOuIlegivel) {
   resultado = executarSemPermissao([&leitor] { return leitor.validar(); });
   EXPECT_EQ(197, resultado.codigo);
   EXPECT_EQ(esperado, resultado.mensagem);
+
+#ifndef _WIN32  // a read error, through a link to a file whose reads fail
+  boost::filesystem::remove(pasta.caminho("zel.conf"));
+  boost::filesystem::create_symlink("/proc/self/mem", pasta.caminho("zel.conf"));
+  resultado = leitor.validar();
+  EXPECT_EQ(197, resultado.codigo);
+  EXPECT_EQ("Arquivo zel.conf corrompido\nCaminho do arquivo: " + pasta.caminho("zel.conf"),
+            resultado.mensagem);
+#endif
 }
 
 TEST(LeitorConfiguracaoTeste, SeparacaoDaLinha) {

@@ -160,4 +160,10 @@ TEST(LeitorInicializacaoTeste, SaidasENovaValidacao) {
   const Resultado ilegivel = executarSemPermissao([&leitor] { return leitor.validar(); });
   EXPECT_EQ(196, ilegivel.codigo);
   EXPECT_EQ("Arquivo vazio", ilegivel.mensagem);
+
+  leitor.caminho = "/proc/self/mem";
+  const Resultado erroLeitura = leitor.validar();
+  EXPECT_EQ(197, erroLeitura.codigo);
+  EXPECT_EQ("Arquivo de inicializacao corrompido\nCaminho do arquivo: /proc/self/mem",
+            erroLeitura.mensagem);
 }

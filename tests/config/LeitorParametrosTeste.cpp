@@ -194,4 +194,9 @@ TEST(LeitorParametrosTeste, SaidasENovaValidacao) {
   resultado = executarSemPermissao([&leitor] { return leitor.validar(); });
   EXPECT_EQ(197, resultado.codigo);
   EXPECT_EQ("Nao foi possivel abrir o arquivo " + leitor.caminho, resultado.mensagem);
+
+  leitor.caminho = "/proc/self/mem";
+  resultado = leitor.validar();
+  EXPECT_EQ(197, resultado.codigo);
+  EXPECT_EQ("Arquivo de configuracao corrompido: /proc/self/mem", resultado.mensagem);
 }

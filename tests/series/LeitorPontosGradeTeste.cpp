@@ -174,4 +174,13 @@ TEST(LeitorPontosGradeTeste, ArquivoAusenteOuQueNaoAbre) {
   const Resultado resultado = executarSemPermissao([&leitor] { return leitor.validar(); });
   EXPECT_EQ(196, resultado.codigo);
   EXPECT_EQ("Primeira linha em branco", resultado.mensagem);
+
+  // a read error leaves 3, and the count check then replaces it
+  leitor.caminho = "/proc/self/mem";
+  const Resultado erroLeitura = leitor.validar();
+  EXPECT_EQ(196, erroLeitura.codigo);
+  EXPECT_EQ(
+      "Quantidade de dados no arquivo diferente da quantidade de postos lidos\n"
+      "Valor informado: 0\nQuantidade de dados do arquivo: -1",
+      erroLeitura.mensagem);
 }

@@ -104,4 +104,10 @@ TEST(LeitorCasoTeste, ArquivoAusenteOuIlegivel) {
   resultado = executarSemPermissao([&leitor] { return leitor.validar(); });
   EXPECT_EQ(196, resultado.codigo);
   EXPECT_EQ("Primeira linha em branco", resultado.mensagem);
+
+  // a read error leaves 198, and the count check then replaces it
+  leitor.caminho = "/proc/self/mem";
+  resultado = leitor.validar();
+  EXPECT_EQ(196, resultado.codigo);
+  EXPECT_EQ(diferenca(0, -1), resultado.mensagem);
 }
