@@ -37,7 +37,7 @@ bool alfanumerico(const std::string& texto) {
 LeitorChuvaObservada::LeitorChuvaObservada() : regexAlfanumerico("^[a-zA-Z0-9]+$") {}
 
 Resultado LeitorChuvaObservada::validar() {
-  Resultado resultado{"Validacao concluida com sucesso", 100};
+  Resultado resultado{"Validacao concluida com sucesso", codigoValido};
   numeroLinha = 1;
   primeiroDia = 0;
   const std::string formato = "%d/%m/%Y";
@@ -46,6 +46,7 @@ Resultado LeitorChuvaObservada::validar() {
   const boost::regex regexData("[0-9]{2}\\/[0-9]{2}\\/[0-9]{4}");
 
   std::ifstream arquivo;
+  // a file that is there but does not open is reported as not found, like a missing one
   if (!abrirArquivo(utilitarios, caminho, arquivo)) {
     return {"Arquivo de configuracao nao encontrado: " + caminho, 197};
   }
@@ -54,13 +55,13 @@ Resultado LeitorChuvaObservada::validar() {
     // runs of non-blanks; a field the line lacks is empty, the rest of the line is ignored
     const std::vector<std::string> campos = camposVarredura(linha, 4);
     validarIdentificador(identificadorDaLinha(linha), resultado, linha);
-    if (resultado.codigo != 100) return;
+    if (!resultado.valido()) return;
     validarData(campos[1], resultado, linha, formato, valoresEspeciais, analisador, regexData);
-    if (resultado.codigo != 100) return;
+    if (!resultado.valido()) return;
     validarOrdemCronologica(resultado, numeroDiaMesAno(campos[1]), linha, linhaAnterior);
-    if (resultado.codigo != 100) return;
+    if (!resultado.valido()) return;
     validarHora(campos[2], resultado, linha);
-    if (resultado.codigo != 100) return;
+    if (!resultado.valido()) return;
     validarPrecipitacao(campos[3], resultado, linha);
   };
   try {
@@ -68,7 +69,7 @@ Resultado LeitorChuvaObservada::validar() {
   } catch (const std::ios_base::failure&) {
     return {"Arquivo de configuracao corrompido: " + caminho, 3};
   }
-  if (resultado.codigo != 100) return resultado;
+  if (!resultado.valido()) return resultado;
   arquivo.close();
   validarJanela(resultado);
   return resultado;
@@ -80,9 +81,9 @@ void LeitorChuvaObservada::validarOrdemCronologica(Resultado& resultado, int64_t
                                                    const std::string& linhaAnterior) {
   if (numeroLinha == 1) primeiroDia = dia;
   // a day past the calendar's last one is no line's day, so 31/12/9999 is followed by none
-  if (dia != primeiroDia + numeroLinha - 1) {
+  if (dia != primeiroDia + numeroLinha - 1) {  // the previous line comes before the tail
     resultado = {"Dados fora de ordem cronologica\nUltima linha: " + linhaAnterior +
-                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                     trechoLinhaNumero(linha, numeroLinha),
                  196};
   }
 }
@@ -119,18 +120,19 @@ void LeitorChuvaObservada::validarJanela(Resultado& resultado) {
 
 void LeitorChuvaObservada::validarIdentificador(std::string identificador, Resultado& resultado,
                                                 std::string linha) {
+  // both: the identifier read stands where the value piece would
   if (!alfanumerico(identificador) && !boost::regex_match(identificador, regexAlfanumerico)) {
     resultado = {
         "Identificador do posto com caracteres invalidos. Esperado identificador alfa "
         "numerico.\nIdentificador lido: " +
-            identificador + trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+            identificador + trechoLinhaNumero(linha, numeroLinha),
         130};
     return;
   }
   if (identificador != identificadorEsperado) {
     resultado = {"Identificador do posto pluviometrico incorreto.\nIdentificador lido: " +
                      identificador + "\nIdentificador esperado: " + identificadorEsperado +
-                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                     trechoLinhaNumero(linha, numeroLinha),
                  130};
   }
 }
@@ -143,28 +145,26 @@ void LeitorChuvaObservada::validarData(const std::string& data, Resultado& resul
                                        const AnalisadorData& analisador,
                                        const boost::regex& regexData) {
   if (!formaDiaMesAno(data) && !boost::regex_match(data, regexData)) {
-    resultado = {"Data em formato invalido. Formato esperado: dd/mm/aaaa" + trechoValorLido(data) +
-                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+    resultado = {"Data em formato invalido. Formato esperado: dd/mm/aaaa" +
+                     trechoValorLinhaNumero(data, linha, numeroLinha),
                  105};
     return;
   }
   if (!existeDiaMesAno(data) && !dataExiste(data, formato, valoresEspeciais, analisador)) {
-    resultado = {"Data invalida ou nao existente" + trechoValorLido(data) + trechoLinha(linha) +
-                     trechoNumeroLinha(numeroLinha),
-                 105};
+    resultado = {
+        "Data invalida ou nao existente" + trechoValorLinhaNumero(data, linha, numeroLinha), 105};
   }
 }
 
 void LeitorChuvaObservada::validarHora(std::string hora, Resultado& resultado, std::string linha) {
   if (hora.empty()) {
-    resultado = {
-        "Valor de hora nao informado" + trechoLinha(linha) + trechoNumeroLinha(numeroLinha), 104};
+    resultado = {"Valor de hora nao informado" + trechoLinhaNumero(linha, numeroLinha), 104};
     return;
   }
   if (hora.size() != 4) {
-    resultado = {"Valor de hora invalido, esperado hhmm" + trechoValorLido(hora) +
-                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
-                 130};
+    resultado = {
+        "Valor de hora invalido, esperado hhmm" + trechoValorLinhaNumero(hora, linha, numeroLinha),
+        130};
     return;
   }
   // signed halves compared unsigned: -1 to -9 are above any bound
@@ -173,9 +173,7 @@ void LeitorChuvaObservada::validarHora(std::string hora, Resultado& resultado, s
            static_cast<uint32_t>(boost::lexical_cast<int32_t>(parte)) <= maximo;
   };
   if (!dentroDe(hora.substr(0, 2), 23) || !dentroDe(hora.substr(2, 2), 59)) {
-    resultado = {"Valor de hora incorreto" + trechoValorLido(hora) + trechoLinha(linha) +
-                     trechoNumeroLinha(numeroLinha),
-                 105};
+    resultado = {"Valor de hora incorreto" + trechoValorLinhaNumero(hora, linha, numeroLinha), 105};
   }
 }
 
@@ -183,21 +181,20 @@ void LeitorChuvaObservada::validarPrecipitacao(std::string precipitacao, Resulta
                                                std::string linha) {
   if (precipitacao == "-") return;  // an absent reading
   if (precipitacao.empty()) {
-    resultado = {
-        "Valor de precipitacao nao informado" + trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
-        104};
+    resultado = {"Valor de precipitacao nao informado" + trechoLinhaNumero(linha, numeroLinha),
+                 104};
     return;
   }
   double valor = 0.0;
   if (!boost::conversion::try_lexical_convert(precipitacao, valor)) {
-    resultado = {"Valor de precipitacao nao numerico" + trechoValorLido(precipitacao) +
-                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+    resultado = {"Valor de precipitacao nao numerico" +
+                     trechoValorLinhaNumero(precipitacao, linha, numeroLinha),
                  103};
     return;
   }
   if (valor < 0.0) {
-    resultado = {"Valor de precipitacao negativo" + trechoValorLido(textoReal(valor)) +
-                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+    resultado = {"Valor de precipitacao negativo" +
+                     trechoValorLinhaNumero(textoReal(valor), linha, numeroLinha),
                  102};
   }
 }

@@ -22,11 +22,6 @@ class LeitorPrecipitacaoPrevista {
  public:
   LeitorPrecipitacaoPrevista();
   Resultado validar();
-  Resultado validarFormatoNovo();
-  Resultado validarFormatoAntigo();
-  void validarLongitude(std::string valor, Resultado& resultado, std::string linha);
-  void validarLatitude(std::string valor, Resultado& resultado, std::string linha);
-  void validarPrecipitacao(std::string valor, Resultado& resultado, std::string linha);
 
   std::string caminho;
   bool modeloNovo = false;
@@ -37,11 +32,9 @@ class LeitorPrecipitacaoPrevista {
   std::vector<bool> presentes;
   std::vector<std::string> coordenadas;
   std::map<std::string, bool> mapaCoordenadas;
-  int32_t numeroLinha = 1;
 
  private:
   void validarNomeArquivo(Resultado& resultado);
-  Resultado validarArquivo(bool datado);
   void lerLinhasFormatoNovo(std::istream& arquivo, Resultado& resultado);
   void lerLinhasFormatoAntigo(std::istream& arquivo, Resultado& resultado);
   // The value read; 0 when the check failed.
@@ -49,10 +42,13 @@ class LeitorPrecipitacaoPrevista {
                              const char* nome, int32_t minimo, int32_t maximo);
   void verificarPrecipitacao(std::string_view valor, Resultado& resultado,
                              const std::string& linha);
+  void validarPrecipitacao(const std::string& valor, Resultado& resultado,
+                           const std::string& linha);
   void guardarCoordenada(double longitude, double latitude);
   void listar();
   void limpar();
 
+  int32_t numeroLinha = 1;
   boost::regex regexNomeArquivo;
   Utilitarios utilitarios;
   // keys of the file that are not in the index, while it is read

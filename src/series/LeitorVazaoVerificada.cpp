@@ -43,7 +43,7 @@ void LeitorVazaoVerificada::definirDataInicializacao(const std::string& data) {
 }
 
 Resultado LeitorVazaoVerificada::validar() {
-  Resultado resultado{"Validacao concluida com sucesso", 100};
+  Resultado resultado{"Validacao concluida com sucesso", codigoValido};
   numeroLinha = 1;
   diasLidos.assign(static_cast<size_t>(ultimoDiaCalendario - primeiroDiaCalendario + 1), false);
   menorRepetido = ultimoDiaCalendario + 1;  // none yet
@@ -55,6 +55,7 @@ Resultado LeitorVazaoVerificada::validar() {
     return {"Dias de inicializacao ou data inicializacao nao configurados", 105};
   }
   std::ifstream arquivo;
+  // a file that is there but does not open is reported as not found, like a missing one
   if (!abrirArquivo(utilitarios, caminho, arquivo)) {
     return {"Arquivo " + caminho + " nao encontrado", 197};
   }
@@ -64,28 +65,28 @@ Resultado LeitorVazaoVerificada::validar() {
     cortarCampos(linha, campos);
     for (int i = 1; i < 6; ++i) boost::trim(campos[i]);
     validarIdentificador(campos[0], resultado, linha);
-    if (resultado.codigo != 100) return;
+    if (!resultado.valido()) return;
     validarOrigem(campos[1], resultado, linha);
-    if (resultado.codigo != 100) return;
+    if (!resultado.valido()) return;
     validarPeriodicidade(campos[2], resultado, linha);
-    if (resultado.codigo != 100) return;
+    if (!resultado.valido()) return;
     validarTipo(campos[3], resultado, linha);
-    if (resultado.codigo != 100) return;
+    if (!resultado.valido()) return;
     validarDataHora(campos[4], resultado, linha, formato, valoresEspeciais, analisador);
-    if (resultado.codigo != 100) return;
+    if (!resultado.valido()) return;
     registrarDia(numeroDataHora(campos[4]));  // both date forms give the same day
     validarVazao(campos[5], resultado, linha);
   };
   try {
-    lerLinhasDeDados(arquivo, resultado, linha, "inicio", numeroLinha, validarLinha);
+    lerLinhasDeDados(arquivo, resultado, linha, semLinhaAnterior, numeroLinha, validarLinha);
   } catch (const std::ios_base::failure&) {
     if (arquivo.bad()) return {"Arquivo de configuracao corrompido: " + caminho, 3};
   }
-  if (resultado.codigo != 100) return resultado;
+  if (!resultado.valido()) return resultado;
   arquivo.close();
 
   validarJanela(resultado);
-  if (resultado.codigo != 100) return resultado;
+  if (!resultado.valido()) return resultado;
   if (menorRepetido <= ultimoDiaCalendario) {
     return {"Data repetida encontrada: " + textoAnoMesDia(menorRepetido), 196};
   }
@@ -131,8 +132,7 @@ void LeitorVazaoVerificada::validarJanela(Resultado& resultado) {
 void LeitorVazaoVerificada::validarIdentificador(std::string identificador, Resultado& resultado,
                                                  std::string linha) {
   if (identificador.empty()) {
-    resultado = {"Valor de identificador nao informado." + trechoLinha(linha) +
-                     trechoNumeroLinha(numeroLinha),
+    resultado = {"Valor de identificador nao informado." + trechoLinhaNumero(linha, numeroLinha),
                  104};
     return;
   }
@@ -140,20 +140,20 @@ void LeitorVazaoVerificada::validarIdentificador(std::string identificador, Resu
   // any digit run that fits a double; one beyond its range is not numeric
   if (!boost::regex_match(identificador, regexInteiro) ||
       !boost::conversion::try_lexical_convert(identificador, valor)) {
-    resultado = {"Valor de identificador nao numerico" + trechoValorLido(identificador) +
-                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+    resultado = {"Valor de identificador nao numerico" +
+                     trechoValorLinhaNumero(identificador, linha, numeroLinha),
                  103};
     return;
   }
-  if (valor == 0.0) {
+  if (valor == 0.0) {  // "Identificador lido" where the value piece would be, written back
     resultado = {"Valor de identificador nulo\nIdentificador lido: " + textoReal(valor) +
-                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                     trechoLinhaNumero(linha, numeroLinha),
                  101};
     return;
   }
   if (valor < 0.0) {
-    resultado = {"Valor de identificador negativo" + trechoValorLido(textoReal(valor)) +
-                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+    resultado = {"Valor de identificador negativo" +
+                     trechoValorLinhaNumero(textoReal(valor), linha, numeroLinha),
                  102};
   }
 }
@@ -161,8 +161,7 @@ void LeitorVazaoVerificada::validarIdentificador(std::string identificador, Resu
 void LeitorVazaoVerificada::validarOrigem(std::string origem, Resultado& resultado,
                                           std::string linha) {
   if (origem.empty()) {
-    resultado = {"Valor de origem da vazao nao informado." + trechoLinha(linha) +
-                     trechoNumeroLinha(numeroLinha),
+    resultado = {"Valor de origem da vazao nao informado." + trechoLinhaNumero(linha, numeroLinha),
                  104};
   }
 }
@@ -170,29 +169,24 @@ void LeitorVazaoVerificada::validarOrigem(std::string origem, Resultado& resulta
 void LeitorVazaoVerificada::validarPeriodicidade(std::string periodicidade, Resultado& resultado,
                                                  std::string linha) {
   if (periodicidade.empty()) {
-    resultado = {
-        "Valor de periodicidade em branco." + trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
-        104};
+    resultado = {"Valor de periodicidade em branco." + trechoLinhaNumero(linha, numeroLinha), 104};
     return;
   }
   if (periodicidade != "DI") {
-    resultado = {"Valor de periodicidade incorreto. Esperado: DI" + trechoValorLido(periodicidade) +
-                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+    resultado = {"Valor de periodicidade incorreto. Esperado: DI" +
+                     trechoValorLinhaNumero(periodicidade, linha, numeroLinha),
                  105};
   }
 }
 
 void LeitorVazaoVerificada::validarTipo(std::string tipo, Resultado& resultado, std::string linha) {
   if (tipo.empty()) {
-    resultado = {
-        "Valor do tipo da vazao em branco." + trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
-        104};
+    resultado = {"Valor do tipo da vazao em branco." + trechoLinhaNumero(linha, numeroLinha), 104};
     return;
   }
   if (tipo.size() != 3) {  // bytes: an accented letter counts two
-    resultado = {"Valor de tipo da vazao incorreto" + trechoValorLido(tipo) + trechoLinha(linha) +
-                     trechoNumeroLinha(numeroLinha),
-                 105};
+    resultado = {
+        "Valor de tipo da vazao incorreto" + trechoValorLinhaNumero(tipo, linha, numeroLinha), 105};
   }
 }
 
@@ -205,16 +199,16 @@ void LeitorVazaoVerificada::validarDataHora(const std::string& dataHora, Resulta
   if (!formaDataHora(dataHora) && !boost::regex_match(dataHora, regexDataHora) &&
       !boost::regex_match(dataHora, regexDataHoraBarra)) {
     resultado = {std::string("Valor de data e hora no formato incorreto ou em branco\n") +
-                     "Formato esperado: AAAA-MM-DD hh:mm:ss" + trechoValorLido(dataHora) +
-                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                     "Formato esperado: AAAA-MM-DD hh:mm:ss" +
+                     trechoValorLinhaNumero(dataHora, linha, numeroLinha),
                  105};
     return;
   }
   // the date separators are skipped, not compared, so both forms parse alike
   if (!existeDataHora(dataHora) && !dataExiste(dataHora, formato, valoresEspeciais, analisador)) {
-    resultado = {"Data invalida ou nao existente" + trechoValorLido(dataHora) + trechoLinha(linha) +
-                     trechoNumeroLinha(numeroLinha),
-                 105};
+    resultado = {
+        "Data invalida ou nao existente" + trechoValorLinhaNumero(dataHora, linha, numeroLinha),
+        105};
     return;
   }
   // two digits each, after the pattern
@@ -229,8 +223,8 @@ void LeitorVazaoVerificada::validarDataHora(const std::string& dataHora, Resulta
   };
   for (const auto& parte : partes) {
     if (valorDigitos(dataHora, parte.posicao, 2) > parte.maximo) {
-      resultado = {parte.achado + trechoValorLido(dataHora.substr(parte.posicao, 2)) +
-                       trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+      resultado = {parte.achado + trechoValorLinhaNumero(dataHora.substr(parte.posicao, 2), linha,
+                                                         numeroLinha),
                    105};
       return;
     }
@@ -241,20 +235,18 @@ void LeitorVazaoVerificada::validarVazao(std::string vazao, Resultado& resultado
                                          std::string linha) {
   if (vazao == "-") return;  // an absent reading
   if (vazao.empty()) {
-    resultado = {
-        "Valor de vazao nao informado." + trechoLinha(linha) + trechoNumeroLinha(numeroLinha), 104};
+    resultado = {"Valor de vazao nao informado." + trechoLinhaNumero(linha, numeroLinha), 104};
     return;
   }
   double valor = 0.0;
   if (!boost::conversion::try_lexical_convert(vazao, valor)) {
-    resultado = {"Valor de vazao nao numerico" + trechoValorLido(vazao) + trechoLinha(linha) +
-                     trechoNumeroLinha(numeroLinha),
+    resultado = {"Valor de vazao nao numerico" + trechoValorLinhaNumero(vazao, linha, numeroLinha),
                  103};
     return;
   }
   if (valor < 0.0) {  // -0 is not below zero; nan passes
-    resultado = {"Valor de vazao negativo" + trechoValorLido(textoReal(valor)) +
-                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
-                 102};
+    resultado = {
+        "Valor de vazao negativo" + trechoValorLinhaNumero(textoReal(valor), linha, numeroLinha),
+        102};
   }
 }
