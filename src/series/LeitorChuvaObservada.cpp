@@ -6,26 +6,41 @@
 #include <stdexcept>
 #include <vector>
 
-#include <boost/algorithm/string/trim.hpp>
 #include <boost/lexical_cast.hpp>
 
 #include "validation/comum/LeituraLinhas.h"
 #include "validation/comum/Mensagens.h"
 #include "validation/comum/Texto.h"
+#include "validation/comum/TextoNumerico.h"
 
 namespace {
 
 // Text before the first space; with none, the first eight characters (tab-separated lines).
-std::string identificadorDaLinha(const std::string& linha) {
-  const std::string::size_type espaco = linha.find(' ');
-  std::string identificador =
-      minusculas(espaco != std::string::npos ? linha.substr(0, espaco) : linha.substr(0, 8));
-  boost::trim(identificador, std::locale::classic());
-  return identificador;
+// Trimmed as written: the case is the caller's.
+std::string_view identificadorDaLinha(std::string_view linha) {
+  const size_t espaco = linha.find(' ');
+  return aparado(espaco != std::string_view::npos ? linha.substr(0, espaco) : linha.substr(0, 8));
+}
+
+// Whether minusculas(texto) equals esperado, without writing it.
+bool mesmoEmMinusculas(std::string_view texto, const std::string& esperado) {
+  if (texto.size() != esperado.size()) return false;
+  for (size_t i = 0; i < texto.size(); ++i) {
+    const char c = texto[i];
+    if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != esperado[i]) return false;
+  }
+  return true;
+}
+
+// A two-digit half of an hour: the digits' value, -1 when either is no digit.
+int32_t valorDoisDigitos(std::string_view texto) {
+  const auto digito = [](char c) { return c >= '0' && c <= '9'; };
+  if (!digito(texto[0]) || !digito(texto[1])) return -1;
+  return (texto[0] - '0') * 10 + (texto[1] - '0');
 }
 
 // The pattern's answer without running it: one or more ASCII letters or digits, nothing else.
-bool alfanumerico(const std::string& texto) {
+bool alfanumerico(std::string_view texto) {
   const auto letraOuDigito = [](char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
   };
@@ -53,7 +68,7 @@ Resultado LeitorChuvaObservada::validar() {
   std::string linha;
   const auto validarLinha = [&](const std::string& linhaAnterior) {
     // runs of non-blanks; a field the line lacks is empty, the rest of the line is ignored
-    const std::vector<std::string> campos = camposVarredura(linha, 4);
+    camposVarredura(linha, 4, campos);
     validarIdentificador(identificadorDaLinha(linha), resultado, linha);
     if (!resultado.valido()) return;
     validarData(campos[1], resultado, linha, formato, valoresEspeciais, analisador, regexData);
@@ -118,8 +133,10 @@ void LeitorChuvaObservada::validarJanela(Resultado& resultado) {
   }
 }
 
-void LeitorChuvaObservada::validarIdentificador(std::string identificador, Resultado& resultado,
-                                                std::string linha) {
+void LeitorChuvaObservada::validarIdentificador(std::string_view texto, Resultado& resultado,
+                                                const std::string& linha) {
+  if (alfanumerico(texto) && mesmoEmMinusculas(texto, identificadorEsperado)) return;
+  const std::string identificador = minusculas(std::string(texto));
   // both: the identifier read stands where the value piece would
   if (!alfanumerico(identificador) && !boost::regex_match(identificador, regexAlfanumerico)) {
     resultado = {
@@ -139,11 +156,13 @@ void LeitorChuvaObservada::validarIdentificador(std::string identificador, Resul
 
 // The hand-written checks answer as the pattern and the parser do; a text they refuse goes to
 // those, whose answer stands.
-void LeitorChuvaObservada::validarData(const std::string& data, Resultado& resultado,
+void LeitorChuvaObservada::validarData(std::string_view texto, Resultado& resultado,
                                        const std::string& linha, const std::string& formato,
                                        const AnalisadorValoresEspeciais& valoresEspeciais,
                                        const AnalisadorData& analisador,
                                        const boost::regex& regexData) {
+  if (formaDiaMesAno(texto) && existeDiaMesAno(texto)) return;
+  const std::string data(texto);
   if (!formaDiaMesAno(data) && !boost::regex_match(data, regexData)) {
     resultado = {"Data em formato invalido. Formato esperado: dd/mm/aaaa" +
                      trechoValorLinhaNumero(data, linha, numeroLinha),
@@ -156,7 +175,15 @@ void LeitorChuvaObservada::validarData(const std::string& data, Resultado& resul
   }
 }
 
-void LeitorChuvaObservada::validarHora(std::string hora, Resultado& resultado, std::string linha) {
+void LeitorChuvaObservada::validarHora(std::string_view texto, Resultado& resultado,
+                                       const std::string& linha) {
+  // two digits each: the common form, decided without converting
+  if (texto.size() == 4) {
+    const int32_t horas = valorDoisDigitos(texto.substr(0, 2));
+    const int32_t minutos = valorDoisDigitos(texto.substr(2, 2));
+    if (horas >= 0 && minutos >= 0 && horas <= 23 && minutos <= 59) return;
+  }
+  const std::string hora(texto);
   if (hora.empty()) {
     resultado = {"Valor de hora nao informado" + trechoLinhaNumero(linha, numeroLinha), 104};
     return;
@@ -177,21 +204,24 @@ void LeitorChuvaObservada::validarHora(std::string hora, Resultado& resultado, s
   }
 }
 
-void LeitorChuvaObservada::validarPrecipitacao(std::string precipitacao, Resultado& resultado,
-                                               std::string linha) {
+void LeitorChuvaObservada::validarPrecipitacao(std::string_view texto, Resultado& resultado,
+                                               const std::string& linha) {
+  // a plain decimal without a minus sign is a reading not below zero
+  if (ehRealSimples(texto) && texto[0] != '-') return;
+  const std::string precipitacao(texto);
   if (precipitacao == "-") return;  // an absent reading
   if (precipitacao.empty()) {
     resultado = {"Valor de precipitacao nao informado" + trechoLinhaNumero(linha, numeroLinha),
                  104};
     return;
   }
-  double valor = 0.0;
-  if (!boost::conversion::try_lexical_convert(precipitacao, valor)) {
+  if (!converteReal(precipitacao)) {
     resultado = {"Valor de precipitacao nao numerico" +
                      trechoValorLinhaNumero(precipitacao, linha, numeroLinha),
                  103};
     return;
   }
+  const double valor = lerReal(precipitacao);
   if (valor < 0.0) {
     resultado = {"Valor de precipitacao negativo" +
                      trechoValorLinhaNumero(textoReal(valor), linha, numeroLinha),
