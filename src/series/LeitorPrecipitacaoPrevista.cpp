@@ -105,13 +105,16 @@ void LeitorPrecipitacaoPrevista::lerLinhasFormatoNovo(std::istream& arquivo, Res
   while (lerLinha(arquivo, linha)) {
     separarElementos(linha, campos);
     const size_t quantidade = campos.size();
+    const bool conhecida = quantidade >= 2 && coordenadaConhecida(campos[0], campos[1]);
     double longitude = 0.0;
     double latitude = 0.0;
     for (size_t i = 0; i < quantidade; ++i) {
       if (i == 0) {
-        longitude = verificarCoordenada(campos[i], resultado, linha, "longitude", -180, 180);
+        if (!conhecida)
+          longitude = verificarCoordenada(campos[i], resultado, linha, "longitude", -180, 180);
       } else if (i == 1) {
-        latitude = verificarCoordenada(campos[i], resultado, linha, "latitude", -90, 90);
+        if (!conhecida)
+          latitude = verificarCoordenada(campos[i], resultado, linha, "latitude", -90, 90);
       } else {
         verificarPrecipitacao(campos[i], resultado, linha);
       }
@@ -130,7 +133,7 @@ void LeitorPrecipitacaoPrevista::lerLinhasFormatoNovo(std::istream& arquivo, Res
     if (quantidade == 0) verificarCoordenada("", resultado, linha, "longitude", -180, 180);
     if (quantidade == 1) verificarCoordenada("", resultado, linha, "latitude", -90, 90);
     if (!resultado.valido()) return;
-    guardarCoordenada(longitude, latitude);
+    if (!conhecida) guardarCoordenada(longitude, latitude, campos[0], campos[1]);
     ++numeroLinha;
   }
 }
@@ -141,13 +144,17 @@ void LeitorPrecipitacaoPrevista::lerLinhasFormatoAntigo(std::istream& arquivo,
   std::string linha;
   const auto validarLinha = [&](const std::string&) {
     camposVarredura(linha, 2, campos);
-    const double longitude =
-        verificarCoordenada(aparado(campos[0]), resultado, linha, "longitude", -180, 180);
-    if (!resultado.valido()) return;
-    const double latitude =
-        verificarCoordenada(aparado(campos[1]), resultado, linha, "latitude", -90, 90);
-    if (!resultado.valido()) return;
-    guardarCoordenada(longitude, latitude);
+    const std::string_view textoLongitude = aparado(campos[0]);
+    const std::string_view textoLatitude = aparado(campos[1]);
+    if (!coordenadaConhecida(textoLongitude, textoLatitude)) {
+      const double longitude =
+          verificarCoordenada(textoLongitude, resultado, linha, "longitude", -180, 180);
+      if (!resultado.valido()) return;
+      const double latitude =
+          verificarCoordenada(textoLatitude, resultado, linha, "latitude", -90, 90);
+      if (!resultado.valido()) return;
+      guardarCoordenada(longitude, latitude, textoLongitude, textoLatitude);
+    }
     verificarPrecipitacao(aparado(campos[2]), resultado, linha);
   };
   // never the first-line marker: line 1 may be blank
@@ -156,27 +163,70 @@ void LeitorPrecipitacaoPrevista::lerLinhasFormatoAntigo(std::istream& arquivo,
 
 // Everything handed on belongs to the file just validated, never to an earlier one.
 void LeitorPrecipitacaoPrevista::limpar() {
-  presentes.assign(indice != nullptr ? indice->size() : 0, false);
+  // the lines of the last file serve only with the index they were read with
+  const size_t tamanhoIndice = indice != nullptr ? indice->size() : 0;
+  if (indice != indiceConhecido || tamanhoIndice != tamanhoIndiceConhecido) {
+    conhecidas.limpar();
+    indiceConhecido = indice;
+    tamanhoIndiceConhecido = tamanhoIndice;
+  }
+  lidas.limpar();
+  presentes.assign(tamanhoIndice, false);
   coordenadas.clear();
   mapaCoordenadas.clear();
   menorRepetida.clear();
 }
 
 // A key seen before is a repeat; the smallest one is reported once the file is read.
-void LeitorPrecipitacaoPrevista::guardarCoordenada(double longitude, double latitude) {
+void LeitorPrecipitacaoPrevista::guardarCoordenada(double longitude, double latitude,
+                                                   std::string_view textoLongitude,
+                                                   std::string_view textoLatitude) {
   textoCoordenada(longitude, latitude, chave);
-  bool repetida = false;
-  bool indicada = false;
+  uint32_t posicao = semPosicao;
   if (indice != nullptr) {
-    const auto posicao = indice->find(chave);
-    if (posicao != indice->end()) {
-      indicada = true;
-      repetida = presentes[posicao->second];
-      presentes[posicao->second] = true;
-    }
+    const auto indicada = indice->find(chave);
+    if (indicada != indice->end()) posicao = indicada->second;
+    lidas.linhas.push_back(
+        {lidas.texto.size(), textoLongitude.size(), textoLatitude.size(), posicao});
+    lidas.texto.append(textoLongitude).append(textoLatitude);
   }
-  if (!indicada) repetida = !chaves.insert(chave).second;
-  if (repetida && (menorRepetida.empty() || chave < menorRepetida)) menorRepetida = chave;
+  if (posicao != semPosicao) {
+    marcarPresente(posicao, textoLongitude, textoLatitude);
+  } else if (!chaves.insert(chave).second && (menorRepetida.empty() || chave < menorRepetida)) {
+    menorRepetida = chave;
+  }
+}
+
+// Whether this line of the last file had the same coordinate texts and their key is indexed; if
+// so the key is marked present, as guardarCoordenada would.
+bool LeitorPrecipitacaoPrevista::coordenadaConhecida(std::string_view longitude,
+                                                     std::string_view latitude) {
+  const auto linhaAtual = static_cast<size_t>(numeroLinha - 1);
+  if (linhaAtual >= conhecidas.linhas.size()) return false;
+  const LinhasLidas::Linha& conhecida = conhecidas.linhas[linhaAtual];
+  const std::string_view texto = conhecidas.texto;
+  if (conhecida.posicao == semPosicao ||
+      texto.substr(conhecida.inicio, conhecida.tamanhoLongitude) != longitude ||
+      texto.substr(conhecida.inicio + conhecida.tamanhoLongitude, conhecida.tamanhoLatitude) !=
+          latitude) {
+    return false;
+  }
+  lidas.linhas.push_back(
+      {lidas.texto.size(), longitude.size(), latitude.size(), conhecida.posicao});
+  lidas.texto.append(longitude).append(latitude);
+  marcarPresente(conhecida.posicao, longitude, latitude);
+  return true;
+}
+
+// An indexed key already present is a repeat; its text is written only then.
+void LeitorPrecipitacaoPrevista::marcarPresente(uint32_t posicao, std::string_view longitude,
+                                                std::string_view latitude) {
+  if (!presentes[posicao]) {
+    presentes[posicao] = true;
+    return;
+  }
+  textoCoordenada(lerReal(longitude), lerReal(latitude), chave);
+  if (menorRepetida.empty() || chave < menorRepetida) menorRepetida = chave;
 }
 
 // Without an index the keys go to the two lists; either way the set is let go of.
@@ -188,6 +238,7 @@ void LeitorPrecipitacaoPrevista::listar() {
       mapaCoordenadas.emplace_hint(mapaCoordenadas.end(), texto, true);
   }
   std::unordered_set<std::string>().swap(chaves);
+  if (!lidas.linhas.empty()) std::swap(conhecidas, lidas);
 }
 
 double LeitorPrecipitacaoPrevista::verificarCoordenada(std::string_view valor, Resultado& resultado,

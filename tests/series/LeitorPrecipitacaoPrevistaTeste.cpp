@@ -273,3 +273,77 @@ TEST(LeitorPrecipitacaoPrevistaTeste, ArquivoAusenteOuQueNaoAbre) {
     EXPECT_EQ("Arquivo de configuracao corrompido: " + existente, resultado.mensagem);
   }
 }
+
+// One reader and one index over a model's files, as the driver runs them: a line repeated from
+// the file before must be judged as if read for the first time. Each passing row hands on the
+// indexed keys its file holds.
+TEST(LeitorPrecipitacaoPrevistaTeste, ArquivosSeguidosComIndice) {
+  const std::vector<std::string> chaves = {"1.0000 1.0000", "2.0000 2.0000", "3.0000 3.0000"};
+  const std::vector<std::string> invertidas(chaves.rbegin(), chaves.rend());
+  const auto indiceDe = [](const std::vector<std::string>& lista) {
+    std::unordered_map<std::string_view, uint32_t> indice;
+    for (const std::string& chave : lista) indice.emplace(chave, indice.size());
+    return indice;
+  };
+  const auto indice = indiceDe(chaves);
+  const auto outroIndice = indiceDe(invertidas);  // the same keys at other positions
+  const std::string tres = "1 1 1\n2 2 1\n3 3 1\n";
+  const std::string repetida = "1 1 1\n2 2 1\n1 1 1\n";
+  const std::string repetidaMensagem = "Valores repetidos para a coordenada 1.0000 1.0000";
+  struct Caso {
+    CasoLeitorLista caso;
+    bool modeloNovo;
+    const std::unordered_map<std::string_view, uint32_t>* indice;
+  };
+  const std::vector<Caso> casos = {
+      {{"primeiro arquivo", tres + "9 9 1\n", 100, ok, chaves}, false, &indice},
+      {{"o mesmo outra vez", tres + "9 9 1\n", 100, ok, chaves}, false, &indice},
+      {{"mesmas coordenadas, valor negativo", "1 1 1\n2 2 -1\n", 102,
+        "Valor de precipitacao negativo\nValor lido: -1\nLinha: 2 2 -1\nNumero da linha: 2"},
+       false,
+       &indice},
+      {{"mesma chave escrita de outro jeito",
+        "1.0 1 1\n2 2.000 1\n",
+        100,
+        ok,
+        {chaves[0], chaves[1]}},
+       false,
+       &indice},
+      {{"longitude mudada na linha 2", "1 1 1\n200 2 1\n", 105,
+        "Valor de longitude maior que o permitido\nValor lido: 200\nMaximo permitido: 180\n"
+        "Linha: 200 2 1\nNumero da linha: 2"},
+       false,
+       &indice},
+      {{"repetida na linha 3", repetida, 196, repetidaMensagem}, false, &indice},
+      {{"repetida outra vez na linha 3", repetida, 196, repetidaMensagem}, false, &indice},
+      {{"outro indice, mesmo arquivo", tres, 100, ok, invertidas}, false, &outroIndice},
+      {{"formato novo", "1 1 1 5\n2 2 1 5\n", 100, ok, {invertidas[1], invertidas[2]}},
+       true,
+       &outroIndice},
+      {{"formato novo, linha 2 com menos valores", "1 1 1 5\n2 2 1\n", 105,
+        "Quantidade de elementos por linha fora do padrao.\nEsperado: 4.\nEncontrado: 3"},
+       true,
+       &outroIndice},
+  };
+  PastaTemporaria pasta;
+  LeitorPrecipitacaoPrevista leitor;
+  for (const Caso& caso : casos) {
+    leitor.modeloNovo = caso.modeloNovo;
+    leitor.indice = caso.indice;
+    const std::vector<std::string>& lista = caso.indice == &indice ? chaves : invertidas;
+    verificarCasos(
+        std::vector<CasoLeitorLista>{caso.caso},
+        [&](const std::string& conteudo) {
+          leitor.caminho = pasta.escrever("m_p010321a020321.dat", conteudo);
+          return leitor.validar();
+        },
+        [&] {
+          std::vector<std::string> presentes;
+          for (size_t i = 0; i < lista.size(); ++i) {
+            if (leitor.presentes[i]) presentes.push_back(lista[i]);
+          }
+          EXPECT_TRUE(leitor.mapaCoordenadas.empty());
+          return presentes;
+        });
+  }
+}
