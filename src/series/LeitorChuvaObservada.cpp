@@ -6,26 +6,41 @@
 #include <stdexcept>
 #include <vector>
 
-#include <boost/algorithm/string/trim.hpp>
 #include <boost/lexical_cast.hpp>
 
 #include "validation/comum/LeituraLinhas.h"
 #include "validation/comum/Mensagens.h"
 #include "validation/comum/Texto.h"
+#include "validation/comum/TextoNumerico.h"
 
 namespace {
 
 // Text before the first space; with none, the first eight characters (tab-separated lines).
-std::string identificadorDaLinha(const std::string& linha) {
-  const std::string::size_type espaco = linha.find(' ');
-  std::string identificador =
-      minusculas(espaco != std::string::npos ? linha.substr(0, espaco) : linha.substr(0, 8));
-  boost::trim(identificador, std::locale::classic());
-  return identificador;
+// Trimmed as written: the case is the caller's.
+std::string_view identificadorDaLinha(std::string_view linha) {
+  const size_t espaco = linha.find(' ');
+  return aparado(espaco != std::string_view::npos ? linha.substr(0, espaco) : linha.substr(0, 8));
+}
+
+// Whether minusculas(texto) equals esperado, without writing it.
+bool mesmoEmMinusculas(std::string_view texto, const std::string& esperado) {
+  if (texto.size() != esperado.size()) return false;
+  for (size_t i = 0; i < texto.size(); ++i) {
+    const char c = texto[i];
+    if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != esperado[i]) return false;
+  }
+  return true;
+}
+
+// A two-digit half of an hour: the digits' value, -1 when either is no digit.
+int32_t valorDoisDigitos(std::string_view texto) {
+  const auto digito = [](char c) { return c >= '0' && c <= '9'; };
+  if (!digito(texto[0]) || !digito(texto[1])) return -1;
+  return (texto[0] - '0') * 10 + (texto[1] - '0');
 }
 
 // The pattern's answer without running it: one or more ASCII letters or digits, nothing else.
-bool alfanumerico(const std::string& texto) {
+bool alfanumerico(std::string_view texto) {
   const auto letraOuDigito = [](char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
   };
@@ -37,7 +52,7 @@ bool alfanumerico(const std::string& texto) {
 LeitorChuvaObservada::LeitorChuvaObservada() : regexAlfanumerico("^[a-zA-Z0-9]+$") {}
 
 Resultado LeitorChuvaObservada::validar() {
-  Resultado resultado{"Validacao concluida com sucesso", 100};
+  Resultado resultado{"Validacao concluida com sucesso", codigoValido};
   numeroLinha = 1;
   primeiroDia = 0;
   const std::string formato = "%d/%m/%Y";
@@ -46,21 +61,22 @@ Resultado LeitorChuvaObservada::validar() {
   const boost::regex regexData("[0-9]{2}\\/[0-9]{2}\\/[0-9]{4}");
 
   std::ifstream arquivo;
+  // a file that is there but does not open is reported as not found, like a missing one
   if (!abrirArquivo(utilitarios, caminho, arquivo)) {
     return {"Arquivo de configuracao nao encontrado: " + caminho, 197};
   }
   std::string linha;
   const auto validarLinha = [&](const std::string& linhaAnterior) {
     // runs of non-blanks; a field the line lacks is empty, the rest of the line is ignored
-    const std::vector<std::string> campos = camposVarredura(linha, 4);
+    camposVarredura(linha, 4, campos);
     validarIdentificador(identificadorDaLinha(linha), resultado, linha);
-    if (resultado.codigo != 100) return;
+    if (!resultado.valido()) return;
     validarData(campos[1], resultado, linha, formato, valoresEspeciais, analisador, regexData);
-    if (resultado.codigo != 100) return;
+    if (!resultado.valido()) return;
     validarOrdemCronologica(resultado, numeroDiaMesAno(campos[1]), linha, linhaAnterior);
-    if (resultado.codigo != 100) return;
+    if (!resultado.valido()) return;
     validarHora(campos[2], resultado, linha);
-    if (resultado.codigo != 100) return;
+    if (!resultado.valido()) return;
     validarPrecipitacao(campos[3], resultado, linha);
   };
   try {
@@ -68,7 +84,7 @@ Resultado LeitorChuvaObservada::validar() {
   } catch (const std::ios_base::failure&) {
     return {"Arquivo de configuracao corrompido: " + caminho, 3};
   }
-  if (resultado.codigo != 100) return resultado;
+  if (!resultado.valido()) return resultado;
   arquivo.close();
   validarJanela(resultado);
   return resultado;
@@ -80,9 +96,9 @@ void LeitorChuvaObservada::validarOrdemCronologica(Resultado& resultado, int64_t
                                                    const std::string& linhaAnterior) {
   if (numeroLinha == 1) primeiroDia = dia;
   // a day past the calendar's last one is no line's day, so 31/12/9999 is followed by none
-  if (dia != primeiroDia + numeroLinha - 1) {
+  if (dia != primeiroDia + numeroLinha - 1) {  // the previous line comes before the tail
     resultado = {"Dados fora de ordem cronologica\nUltima linha: " + linhaAnterior +
-                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                     trechoLinhaNumero(linha, numeroLinha),
                  196};
   }
 }
@@ -117,54 +133,65 @@ void LeitorChuvaObservada::validarJanela(Resultado& resultado) {
   }
 }
 
-void LeitorChuvaObservada::validarIdentificador(std::string identificador, Resultado& resultado,
-                                                std::string linha) {
+void LeitorChuvaObservada::validarIdentificador(std::string_view texto, Resultado& resultado,
+                                                const std::string& linha) {
+  if (alfanumerico(texto) && mesmoEmMinusculas(texto, identificadorEsperado)) return;
+  const std::string identificador = minusculas(std::string(texto));
+  // both: the identifier read stands where the value piece would
   if (!alfanumerico(identificador) && !boost::regex_match(identificador, regexAlfanumerico)) {
     resultado = {
         "Identificador do posto com caracteres invalidos. Esperado identificador alfa "
         "numerico.\nIdentificador lido: " +
-            identificador + trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+            identificador + trechoLinhaNumero(linha, numeroLinha),
         130};
     return;
   }
   if (identificador != identificadorEsperado) {
     resultado = {"Identificador do posto pluviometrico incorreto.\nIdentificador lido: " +
                      identificador + "\nIdentificador esperado: " + identificadorEsperado +
-                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                     trechoLinhaNumero(linha, numeroLinha),
                  130};
   }
 }
 
 // The hand-written checks answer as the pattern and the parser do; a text they refuse goes to
 // those, whose answer stands.
-void LeitorChuvaObservada::validarData(const std::string& data, Resultado& resultado,
+void LeitorChuvaObservada::validarData(std::string_view texto, Resultado& resultado,
                                        const std::string& linha, const std::string& formato,
                                        const AnalisadorValoresEspeciais& valoresEspeciais,
                                        const AnalisadorData& analisador,
                                        const boost::regex& regexData) {
+  if (formaDiaMesAno(texto) && existeDiaMesAno(texto)) return;
+  const std::string data(texto);
   if (!formaDiaMesAno(data) && !boost::regex_match(data, regexData)) {
-    resultado = {"Data em formato invalido. Formato esperado: dd/mm/aaaa" + trechoValorLido(data) +
-                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+    resultado = {"Data em formato invalido. Formato esperado: dd/mm/aaaa" +
+                     trechoValorLinhaNumero(data, linha, numeroLinha),
                  105};
     return;
   }
   if (!existeDiaMesAno(data) && !dataExiste(data, formato, valoresEspeciais, analisador)) {
-    resultado = {"Data invalida ou nao existente" + trechoValorLido(data) + trechoLinha(linha) +
-                     trechoNumeroLinha(numeroLinha),
-                 105};
+    resultado = {
+        "Data invalida ou nao existente" + trechoValorLinhaNumero(data, linha, numeroLinha), 105};
   }
 }
 
-void LeitorChuvaObservada::validarHora(std::string hora, Resultado& resultado, std::string linha) {
+void LeitorChuvaObservada::validarHora(std::string_view texto, Resultado& resultado,
+                                       const std::string& linha) {
+  // two digits each: the common form, decided without converting
+  if (texto.size() == 4) {
+    const int32_t horas = valorDoisDigitos(texto.substr(0, 2));
+    const int32_t minutos = valorDoisDigitos(texto.substr(2, 2));
+    if (horas >= 0 && minutos >= 0 && horas <= 23 && minutos <= 59) return;
+  }
+  const std::string hora(texto);
   if (hora.empty()) {
-    resultado = {
-        "Valor de hora nao informado" + trechoLinha(linha) + trechoNumeroLinha(numeroLinha), 104};
+    resultado = {"Valor de hora nao informado" + trechoLinhaNumero(linha, numeroLinha), 104};
     return;
   }
   if (hora.size() != 4) {
-    resultado = {"Valor de hora invalido, esperado hhmm" + trechoValorLido(hora) +
-                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
-                 130};
+    resultado = {
+        "Valor de hora invalido, esperado hhmm" + trechoValorLinhaNumero(hora, linha, numeroLinha),
+        130};
     return;
   }
   // signed halves compared unsigned: -1 to -9 are above any bound
@@ -173,31 +200,31 @@ void LeitorChuvaObservada::validarHora(std::string hora, Resultado& resultado, s
            static_cast<uint32_t>(boost::lexical_cast<int32_t>(parte)) <= maximo;
   };
   if (!dentroDe(hora.substr(0, 2), 23) || !dentroDe(hora.substr(2, 2), 59)) {
-    resultado = {"Valor de hora incorreto" + trechoValorLido(hora) + trechoLinha(linha) +
-                     trechoNumeroLinha(numeroLinha),
-                 105};
+    resultado = {"Valor de hora incorreto" + trechoValorLinhaNumero(hora, linha, numeroLinha), 105};
   }
 }
 
-void LeitorChuvaObservada::validarPrecipitacao(std::string precipitacao, Resultado& resultado,
-                                               std::string linha) {
+void LeitorChuvaObservada::validarPrecipitacao(std::string_view texto, Resultado& resultado,
+                                               const std::string& linha) {
+  // a plain decimal without a minus sign is a reading not below zero
+  if (ehRealSimples(texto) && texto[0] != '-') return;
+  const std::string precipitacao(texto);
   if (precipitacao == "-") return;  // an absent reading
   if (precipitacao.empty()) {
-    resultado = {
-        "Valor de precipitacao nao informado" + trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
-        104};
+    resultado = {"Valor de precipitacao nao informado" + trechoLinhaNumero(linha, numeroLinha),
+                 104};
     return;
   }
-  double valor = 0.0;
-  if (!boost::conversion::try_lexical_convert(precipitacao, valor)) {
-    resultado = {"Valor de precipitacao nao numerico" + trechoValorLido(precipitacao) +
-                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+  if (!converteReal(precipitacao)) {
+    resultado = {"Valor de precipitacao nao numerico" +
+                     trechoValorLinhaNumero(precipitacao, linha, numeroLinha),
                  103};
     return;
   }
+  const double valor = lerReal(precipitacao);
   if (valor < 0.0) {
-    resultado = {"Valor de precipitacao negativo" + trechoValorLido(textoReal(valor)) +
-                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+    resultado = {"Valor de precipitacao negativo" +
+                     trechoValorLinhaNumero(textoReal(valor), linha, numeroLinha),
                  102};
   }
 }

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include <boost/regex.hpp>
 
@@ -23,12 +25,14 @@ class LeitorChuvaObservada {
   std::string identificadorEsperado;
 
  private:
-  void validarIdentificador(std::string identificador, Resultado& resultado, std::string linha);
-  void validarData(const std::string& data, Resultado& resultado, const std::string& linha,
+  void validarIdentificador(std::string_view identificador, Resultado& resultado,
+                            const std::string& linha);
+  void validarData(std::string_view data, Resultado& resultado, const std::string& linha,
                    const std::string& formato, const AnalisadorValoresEspeciais& valoresEspeciais,
                    const AnalisadorData& analisador, const boost::regex& regexData);
-  void validarHora(std::string hora, Resultado& resultado, std::string linha);
-  void validarPrecipitacao(std::string precipitacao, Resultado& resultado, std::string linha);
+  void validarHora(std::string_view hora, Resultado& resultado, const std::string& linha);
+  void validarPrecipitacao(std::string_view precipitacao, Resultado& resultado,
+                           const std::string& linha);
   void validarOrdemCronologica(Resultado& resultado, int64_t dia, const std::string& linha,
                                const std::string& linhaAnterior);
   void validarJanela(Resultado& resultado);
@@ -38,4 +42,5 @@ class LeitorChuvaObservada {
   boost::regex regexAlfanumerico;
   // the lines' days are consecutive: the first one and the count say which were read
   int64_t primeiroDia = 0;
+  std::vector<std::string_view> campos;  // of the line being read
 };

@@ -13,8 +13,9 @@
 Resultado LeitorEvapotranspiracao::validar() {
   numeroLinha = 1;
   linha.clear();
-  Resultado resultado{"Validacao concluida com sucesso", 100};
+  Resultado resultado{"Validacao concluida com sucesso", codigoValido};
   std::ifstream arquivo;
+  // a file that is there but does not open is reported as not found, like a missing one
   if (!abrirArquivo(utilitarios, caminho, arquivo)) {
     return {"Arquivo de configuracao nao encontrado: " + caminho, 197};
   }
@@ -27,7 +28,7 @@ Resultado LeitorEvapotranspiracao::validar() {
 }
 
 void LeitorEvapotranspiracao::lerLinhas(std::istream& arquivo, Resultado& resultado) {
-  std::string linhaAnterior = "inicio";
+  std::string linhaAnterior = semLinhaAnterior;
   while (lerLinha(arquivo, linha)) {
     // a blank line takes no number and is judged by the next non-blank one
     if (linha.empty()) {
@@ -39,20 +40,21 @@ void LeitorEvapotranspiracao::lerLinhas(std::istream& arquivo, Resultado& result
       return;
     }
     if (linha[0] == ' ') {
-      resultado = {"Espaco em branco encontrado no inicio da linha" + trechoLinha(linha) +
-                       trechoNumeroLinha(numeroLinha),
-                   105};
+      resultado = {
+          "Espaco em branco encontrado no inicio da linha" + trechoLinhaNumero(linha, numeroLinha),
+          105};
       return;
     }
-    if (linha.find('\t') != std::string::npos) {  // anywhere, not only at the start
+    // anywhere, not only at the start; the line sits inside the finding
+    if (linha.find('\t') != std::string::npos) {
       resultado = {"Tabulacao encontrada na linha: " + linha + trechoNumeroLinha(numeroLinha), 105};
       return;
     }
     const std::vector<std::string> campos = camposVarredura(linha, 1);
     validarMes(resultado, campos[0]);
-    if (resultado.codigo != 100) return;
+    if (!resultado.valido()) return;
     validarEvapotranspiracao(resultado, campos[1]);
-    if (resultado.codigo != 100) return;
+    if (!resultado.valido()) return;
     linhaAnterior = linha;
     ++numeroLinha;
   }
@@ -60,39 +62,30 @@ void LeitorEvapotranspiracao::lerLinhas(std::istream& arquivo, Resultado& result
 
 void LeitorEvapotranspiracao::validarMes(Resultado& resultado, std::string mes) {
   if (!utilitarios.ehInteiro(mes)) {
-    const std::string achado = utilitarios.ehReal(mes)
-                                   ? "Valor do campo mes decimal (inteiro esperado)"
-                                   : "Valor do campo mes nao numerico";
-    resultado = {
-        achado + trechoValorLido(mes) + trechoLinha(linha) + trechoNumeroLinha(numeroLinha), 105};
+    const char* achado = utilitarios.ehReal(mes) ? " decimal (inteiro esperado)" : " nao numerico";
+    resultado = {textoCampo("mes", achado, mes, linha, numeroLinha), 105};
     return;
   }
   const int32_t numeroMes = boost::lexical_cast<int32_t>(mes);
   if (numeroMes < 1 || numeroMes > 12) {
-    resultado = {"Valor do mes invalido." + trechoValorLido(mes) + trechoLinha(linha) +
-                     trechoNumeroLinha(numeroLinha),
-                 105};
+    resultado = {"Valor do mes invalido." + trechoValorLinhaNumero(mes, linha, numeroLinha), 105};
     return;
   }
-  if (numeroMes != numeroLinha) {
+  if (numeroMes != numeroLinha) {  // the expected month comes before the value
     resultado = {"Valor do mes nao sequencial\nValor esperado: " +
-                     (boost::format("%02d") % numeroLinha).str() + trechoValorLido(mes) +
-                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                     (boost::format("%02d") % numeroLinha).str() +
+                     trechoValorLinhaNumero(mes, linha, numeroLinha),
                  196};
   }
 }
 
 void LeitorEvapotranspiracao::validarEvapotranspiracao(Resultado& resultado, std::string valor) {
   if (!utilitarios.ehReal(valor)) {
-    resultado = {"Valor do campo evapotranspiracao nao numerico" + trechoValorLido(valor) +
-                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
-                 105};
+    resultado = {textoCampo("evapotranspiracao", " nao numerico", valor, linha, numeroLinha), 105};
     return;
   }
   // nan is not below zero and passes
   if (boost::lexical_cast<double>(valor) < 0.0) {
-    resultado = {"Valor do campo evapotranspiracao negativo" + trechoValorLido(valor) +
-                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
-                 105};
+    resultado = {textoCampo("evapotranspiracao", " negativo", valor, linha, numeroLinha), 105};
   }
 }

@@ -8,10 +8,10 @@
 #include <boost/date_time/gregorian/gregorian.hpp>
 #include <boost/lexical_cast.hpp>
 
+#include "validation/comum/LeituraLinhas.h"
 #include "validation/comum/Mensagens.h"
 #include "validation/comum/Texto.h"
 #include "validation/comum/TextoNumerico.h"
-#include "validation/comum/VerificadorLinhas.h"
 
 namespace {
 
@@ -51,28 +51,22 @@ LeitorPrecipitacaoPrevista::LeitorPrecipitacaoPrevista()
     : regexNomeArquivo("^.+_p([0-9]{6})a([0-9]{6})\\.dat") {}
 
 Resultado LeitorPrecipitacaoPrevista::validar() {
-  return modeloNovo ? validarFormatoNovo() : validarFormatoAntigo();
-}
-
-Resultado LeitorPrecipitacaoPrevista::validarFormatoNovo() { return validarArquivo(true); }
-
-Resultado LeitorPrecipitacaoPrevista::validarFormatoAntigo() { return validarArquivo(false); }
-
-Resultado LeitorPrecipitacaoPrevista::validarArquivo(bool datado) {
-  Resultado resultado{sucesso, 100};
+  const bool datado = modeloNovo;
+  Resultado resultado{sucesso, codigoValido};
   numeroLinha = 1;
   limpar();
   if (!utilitarios.arquivoExiste(caminho)) return {"Arquivo " + caminho + " nao encontrado", 197};
   if (datado) {
     validarNomeArquivo(resultado);
-    if (resultado.codigo != 100) return resultado;
+    if (!resultado.valido()) return resultado;
   }
   const Resultado corrompido{"Arquivo de configuracao corrompido: " + caminho, 198};
   std::ifstream arquivo;
   try {
     arquivo.exceptions(std::ios::badbit);
     arquivo.open(caminho);
-    if (!arquivo.is_open()) return corrompido;  // it exists: no valid empty file
+    // a file that is there but does not open is corrupt here, never a valid empty one
+    if (!arquivo.is_open()) return corrompido;
     if (datado) {
       lerLinhasFormatoNovo(arquivo, resultado);
     } else {
@@ -83,7 +77,7 @@ Resultado LeitorPrecipitacaoPrevista::validarArquivo(bool datado) {
     return corrompido;
   }
   listar();
-  if (resultado.codigo != 100) return resultado;
+  if (!resultado.valido()) return resultado;
   // found only after the last line, so any failure on a line is reported first
   if (!menorRepetida.empty()) {
     resultado = {"Valores repetidos para a coordenada " + menorRepetida, 196};
@@ -111,17 +105,20 @@ void LeitorPrecipitacaoPrevista::lerLinhasFormatoNovo(std::istream& arquivo, Res
   while (lerLinha(arquivo, linha)) {
     separarElementos(linha, campos);
     const size_t quantidade = campos.size();
+    const bool conhecida = quantidade >= 2 && coordenadaConhecida(campos[0], campos[1]);
     double longitude = 0.0;
     double latitude = 0.0;
     for (size_t i = 0; i < quantidade; ++i) {
       if (i == 0) {
-        longitude = verificarCoordenada(campos[i], resultado, linha, "longitude", -180, 180);
+        if (!conhecida)
+          longitude = verificarCoordenada(campos[i], resultado, linha, "longitude", -180, 180);
       } else if (i == 1) {
-        latitude = verificarCoordenada(campos[i], resultado, linha, "latitude", -90, 90);
+        if (!conhecida)
+          latitude = verificarCoordenada(campos[i], resultado, linha, "latitude", -90, 90);
       } else {
         verificarPrecipitacao(campos[i], resultado, linha);
       }
-      if (resultado.codigo != 100) return;
+      if (!resultado.valido()) return;
     }
     if (numeroLinha == 1) {
       quantidadeEsperada = quantidade;
@@ -135,8 +132,8 @@ void LeitorPrecipitacaoPrevista::lerLinhasFormatoNovo(std::istream& arquivo, Res
     // a line without both coordinates has no key: the missing one is judged as empty
     if (quantidade == 0) verificarCoordenada("", resultado, linha, "longitude", -180, 180);
     if (quantidade == 1) verificarCoordenada("", resultado, linha, "latitude", -90, 90);
-    if (resultado.codigo != 100) return;
-    guardarCoordenada(longitude, latitude);
+    if (!resultado.valido()) return;
+    if (!conhecida) guardarCoordenada(longitude, latitude, campos[0], campos[1]);
     ++numeroLinha;
   }
 }
@@ -144,52 +141,92 @@ void LeitorPrecipitacaoPrevista::lerLinhasFormatoNovo(std::istream& arquivo, Res
 // Shared line checks, then "%s %s %[^\n]": longitude, latitude and one value.
 void LeitorPrecipitacaoPrevista::lerLinhasFormatoAntigo(std::istream& arquivo,
                                                         Resultado& resultado) {
-  VerificadorLinhas verificador;
   std::string linha;
-  std::string linhaAnterior = "inicio";  // never the first-line marker: line 1 may be blank
-  while (lerLinha(arquivo, linha)) {
-    verificador.verificarLinha(resultado, linha, linhaAnterior, numeroLinha, linha.empty());
-    if (resultado.codigo != 100) return;
-    linhaAnterior = linha;
-    if (linha.empty()) continue;  // a blank line takes no number
-
+  const auto validarLinha = [&](const std::string&) {
     camposVarredura(linha, 2, campos);
-    const double longitude =
-        verificarCoordenada(aparado(campos[0]), resultado, linha, "longitude", -180, 180);
-    if (resultado.codigo != 100) return;
-    const double latitude =
-        verificarCoordenada(aparado(campos[1]), resultado, linha, "latitude", -90, 90);
-    if (resultado.codigo != 100) return;
-    guardarCoordenada(longitude, latitude);
+    const std::string_view textoLongitude = aparado(campos[0]);
+    const std::string_view textoLatitude = aparado(campos[1]);
+    if (!coordenadaConhecida(textoLongitude, textoLatitude)) {
+      const double longitude =
+          verificarCoordenada(textoLongitude, resultado, linha, "longitude", -180, 180);
+      if (!resultado.valido()) return;
+      const double latitude =
+          verificarCoordenada(textoLatitude, resultado, linha, "latitude", -90, 90);
+      if (!resultado.valido()) return;
+      guardarCoordenada(longitude, latitude, textoLongitude, textoLatitude);
+    }
     verificarPrecipitacao(aparado(campos[2]), resultado, linha);
-    if (resultado.codigo != 100) return;
-    ++numeroLinha;
-  }
+  };
+  // never the first-line marker: line 1 may be blank
+  lerLinhasDeDados(arquivo, resultado, linha, semLinhaAnterior, numeroLinha, validarLinha);
 }
 
 // Everything handed on belongs to the file just validated, never to an earlier one.
 void LeitorPrecipitacaoPrevista::limpar() {
-  presentes.assign(indice != nullptr ? indice->size() : 0, false);
+  // the lines of the last file serve only with the index they were read with
+  const size_t tamanhoIndice = indice != nullptr ? indice->size() : 0;
+  if (indice != indiceConhecido || tamanhoIndice != tamanhoIndiceConhecido) {
+    conhecidas.limpar();
+    indiceConhecido = indice;
+    tamanhoIndiceConhecido = tamanhoIndice;
+  }
+  lidas.limpar();
+  presentes.assign(tamanhoIndice, false);
   coordenadas.clear();
   mapaCoordenadas.clear();
   menorRepetida.clear();
 }
 
 // A key seen before is a repeat; the smallest one is reported once the file is read.
-void LeitorPrecipitacaoPrevista::guardarCoordenada(double longitude, double latitude) {
+void LeitorPrecipitacaoPrevista::guardarCoordenada(double longitude, double latitude,
+                                                   std::string_view textoLongitude,
+                                                   std::string_view textoLatitude) {
   textoCoordenada(longitude, latitude, chave);
-  bool repetida = false;
-  bool indicada = false;
+  uint32_t posicao = semPosicao;
   if (indice != nullptr) {
-    const auto posicao = indice->find(chave);
-    if (posicao != indice->end()) {
-      indicada = true;
-      repetida = presentes[posicao->second];
-      presentes[posicao->second] = true;
-    }
+    const auto indicada = indice->find(chave);
+    if (indicada != indice->end()) posicao = indicada->second;
+    lidas.linhas.push_back(
+        {lidas.texto.size(), textoLongitude.size(), textoLatitude.size(), posicao});
+    lidas.texto.append(textoLongitude).append(textoLatitude);
   }
-  if (!indicada) repetida = !chaves.insert(chave).second;
-  if (repetida && (menorRepetida.empty() || chave < menorRepetida)) menorRepetida = chave;
+  if (posicao != semPosicao) {
+    marcarPresente(posicao, textoLongitude, textoLatitude);
+  } else if (!chaves.insert(chave).second && (menorRepetida.empty() || chave < menorRepetida)) {
+    menorRepetida = chave;
+  }
+}
+
+// Whether this line of the last file had the same coordinate texts and their key is indexed; if
+// so the key is marked present, as guardarCoordenada would.
+bool LeitorPrecipitacaoPrevista::coordenadaConhecida(std::string_view longitude,
+                                                     std::string_view latitude) {
+  const auto linhaAtual = static_cast<size_t>(numeroLinha - 1);
+  if (linhaAtual >= conhecidas.linhas.size()) return false;
+  const LinhasLidas::Linha& conhecida = conhecidas.linhas[linhaAtual];
+  const std::string_view texto = conhecidas.texto;
+  if (conhecida.posicao == semPosicao ||
+      texto.substr(conhecida.inicio, conhecida.tamanhoLongitude) != longitude ||
+      texto.substr(conhecida.inicio + conhecida.tamanhoLongitude, conhecida.tamanhoLatitude) !=
+          latitude) {
+    return false;
+  }
+  lidas.linhas.push_back(
+      {lidas.texto.size(), longitude.size(), latitude.size(), conhecida.posicao});
+  lidas.texto.append(longitude).append(latitude);
+  marcarPresente(conhecida.posicao, longitude, latitude);
+  return true;
+}
+
+// An indexed key already present is a repeat; its text is written only then.
+void LeitorPrecipitacaoPrevista::marcarPresente(uint32_t posicao, std::string_view longitude,
+                                                std::string_view latitude) {
+  if (!presentes[posicao]) {
+    presentes[posicao] = true;
+    return;
+  }
+  textoCoordenada(lerReal(longitude), lerReal(latitude), chave);
+  if (menorRepetida.empty() || chave < menorRepetida) menorRepetida = chave;
 }
 
 // Without an index the keys go to the two lists; either way the set is let go of.
@@ -201,21 +238,13 @@ void LeitorPrecipitacaoPrevista::listar() {
       mapaCoordenadas.emplace_hint(mapaCoordenadas.end(), texto, true);
   }
   std::unordered_set<std::string>().swap(chaves);
-}
-
-void LeitorPrecipitacaoPrevista::validarLongitude(std::string valor, Resultado& resultado,
-                                                  std::string linha) {
-  verificarCoordenada(valor, resultado, linha, "longitude", -180, 180);
-}
-
-void LeitorPrecipitacaoPrevista::validarLatitude(std::string valor, Resultado& resultado,
-                                                 std::string linha) {
-  verificarCoordenada(valor, resultado, linha, "latitude", -90, 90);
+  if (!lidas.linhas.empty()) std::swap(conhecidas, lidas);
 }
 
 double LeitorPrecipitacaoPrevista::verificarCoordenada(std::string_view valor, Resultado& resultado,
                                                        std::string_view linha, const char* nome,
                                                        int32_t minimo, int32_t maximo) {
+  // the two format findings end at the value: no line piece
   if (!converteReal(valor)) {
     resultado = {
         std::string("Valor de ") + nome + " não numérico" + trechoValorLido(std::string(valor)),
@@ -231,17 +260,16 @@ double LeitorPrecipitacaoPrevista::verificarCoordenada(std::string_view valor, R
     return 0.0;
   }
   const double coordenada = lerReal(valor);
+  // the bound stands between the value and the line
   if (coordenada < minimo) {
     resultado = {std::string("Valor de ") + nome + " menor que o permitido" +
-                     trechoValorLido(textoReal(coordenada)) +
-                     "\nMinimo permitido: " + textoInteiro(minimo) +
-                     trechoLinha(std::string(linha)) + trechoNumeroLinha(numeroLinha),
+                     trechoValorLido(textoReal(coordenada)) + "\nMinimo permitido: " +
+                     textoInteiro(minimo) + trechoLinhaNumero(std::string(linha), numeroLinha),
                  105};
   } else if (coordenada > maximo) {
     resultado = {std::string("Valor de ") + nome + " maior que o permitido" +
-                     trechoValorLido(textoReal(coordenada)) +
-                     "\nMaximo permitido: " + textoInteiro(maximo) +
-                     trechoLinha(std::string(linha)) + trechoNumeroLinha(numeroLinha),
+                     trechoValorLido(textoReal(coordenada)) + "\nMaximo permitido: " +
+                     textoInteiro(maximo) + trechoLinhaNumero(std::string(linha), numeroLinha),
                  105};
   }
   return coordenada;
@@ -254,31 +282,30 @@ void LeitorPrecipitacaoPrevista::verificarPrecipitacao(std::string_view valor, R
   validarPrecipitacao(std::string(valor), resultado, linha);
 }
 
-void LeitorPrecipitacaoPrevista::validarPrecipitacao(std::string valor, Resultado& resultado,
-                                                     std::string linha) {
+void LeitorPrecipitacaoPrevista::validarPrecipitacao(const std::string& valor, Resultado& resultado,
+                                                     const std::string& linha) {
   if (valor.empty()) {
-    resultado = {
-        "Valor de precipitacao nao informado" + trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
-        104};
+    resultado = {"Valor de precipitacao nao informado" + trechoLinhaNumero(linha, numeroLinha),
+                 104};
     return;
   }
   double precipitacao = 0.0;
   if (boost::conversion::try_lexical_convert(valor, precipitacao)) {
     if (precipitacao < 0.0) {  // nan and -0 pass
-      resultado = {"Valor de precipitacao negativo" + trechoValorLido(textoReal(precipitacao)) +
-                       trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+      resultado = {"Valor de precipitacao negativo" +
+                       trechoValorLinhaNumero(textoReal(precipitacao), linha, numeroLinha),
                    102};
     }
     return;
   }
   const size_t virgula = valor.find(',');
   if (virgula == std::string::npos) {
-    resultado = {"Valor de precipitacao nao numerico" + trechoValorLido(valor) +
-                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
-                 103};
+    resultado = {
+        "Valor de precipitacao nao numerico" + trechoValorLinhaNumero(valor, linha, numeroLinha),
+        103};
     return;
   }
-  // the comma forms carry no line piece
+  // the comma forms carry no line piece, even the one that is not numeric
   if (utilitarios.ehInteiro(valor.substr(0, virgula)) &&
       utilitarios.ehInteiro(valor.substr(virgula + 1))) {
     resultado = {"Utilizado separador \",\" para o campo precipitacao" + trechoValorLido(valor) +

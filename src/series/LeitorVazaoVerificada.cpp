@@ -5,24 +5,25 @@
 #include <locale>
 #include <stdexcept>
 
-#include <boost/algorithm/string/trim.hpp>
 #include <boost/date_time/gregorian/gregorian.hpp>
-#include <boost/lexical_cast.hpp>
 
 #include "validation/comum/LeituraLinhas.h"
 #include "validation/comum/Mensagens.h"
+#include "validation/comum/Texto.h"
+#include "validation/comum/TextoNumerico.h"
 
 namespace {
 
 // Fields 1 to 5 end at the next "|", field 6 takes the rest; an empty field ends the cut, so it
 // and every later field stay empty. A NUL byte is a byte of its field: a number holding one fails.
-void cortarCampos(const std::string& linha, std::string (&campos)[6]) {
-  for (std::string& campo : campos) campo.clear();
-  std::string::size_type inicio = 0;
+void cortarCampos(std::string_view linha, std::string_view (&campos)[6]) {
+  for (std::string_view& campo : campos) campo = {};
+  size_t inicio = 0;
   for (int i = 0; i < 6; ++i) {
-    const std::string::size_type fim = i < 5 ? linha.find('|', inicio) : std::string::npos;
-    campos[i] = linha.substr(inicio, fim == std::string::npos ? std::string::npos : fim - inicio);
-    if (campos[i].empty() || fim == std::string::npos) return;
+    const size_t fim = i < 5 ? linha.find('|', inicio) : std::string_view::npos;
+    campos[i] =
+        linha.substr(inicio, fim == std::string_view::npos ? std::string_view::npos : fim - inicio);
+    if (campos[i].empty() || fim == std::string_view::npos) return;
     inicio = fim + 1;
   }
 }
@@ -43,7 +44,7 @@ void LeitorVazaoVerificada::definirDataInicializacao(const std::string& data) {
 }
 
 Resultado LeitorVazaoVerificada::validar() {
-  Resultado resultado{"Validacao concluida com sucesso", 100};
+  Resultado resultado{"Validacao concluida com sucesso", codigoValido};
   numeroLinha = 1;
   diasLidos.assign(static_cast<size_t>(ultimoDiaCalendario - primeiroDiaCalendario + 1), false);
   menorRepetido = ultimoDiaCalendario + 1;  // none yet
@@ -55,37 +56,38 @@ Resultado LeitorVazaoVerificada::validar() {
     return {"Dias de inicializacao ou data inicializacao nao configurados", 105};
   }
   std::ifstream arquivo;
+  // a file that is there but does not open is reported as not found, like a missing one
   if (!abrirArquivo(utilitarios, caminho, arquivo)) {
     return {"Arquivo " + caminho + " nao encontrado", 197};
   }
   std::string linha;
-  std::string campos[6];
+  std::string_view campos[6];
   const auto validarLinha = [&](const std::string&) {
     cortarCampos(linha, campos);
-    for (int i = 1; i < 6; ++i) boost::trim(campos[i]);
+    for (int i = 1; i < 6; ++i) campos[i] = aparado(campos[i]);
     validarIdentificador(campos[0], resultado, linha);
-    if (resultado.codigo != 100) return;
+    if (!resultado.valido()) return;
     validarOrigem(campos[1], resultado, linha);
-    if (resultado.codigo != 100) return;
+    if (!resultado.valido()) return;
     validarPeriodicidade(campos[2], resultado, linha);
-    if (resultado.codigo != 100) return;
+    if (!resultado.valido()) return;
     validarTipo(campos[3], resultado, linha);
-    if (resultado.codigo != 100) return;
+    if (!resultado.valido()) return;
     validarDataHora(campos[4], resultado, linha, formato, valoresEspeciais, analisador);
-    if (resultado.codigo != 100) return;
+    if (!resultado.valido()) return;
     registrarDia(numeroDataHora(campos[4]));  // both date forms give the same day
     validarVazao(campos[5], resultado, linha);
   };
   try {
-    lerLinhasDeDados(arquivo, resultado, linha, "inicio", numeroLinha, validarLinha);
+    lerLinhasDeDados(arquivo, resultado, linha, semLinhaAnterior, numeroLinha, validarLinha);
   } catch (const std::ios_base::failure&) {
     if (arquivo.bad()) return {"Arquivo de configuracao corrompido: " + caminho, 3};
   }
-  if (resultado.codigo != 100) return resultado;
+  if (!resultado.valido()) return resultado;
   arquivo.close();
 
   validarJanela(resultado);
-  if (resultado.codigo != 100) return resultado;
+  if (!resultado.valido()) return resultado;
   if (menorRepetido <= ultimoDiaCalendario) {
     return {"Data repetida encontrada: " + textoAnoMesDia(menorRepetido), 196};
   }
@@ -128,93 +130,98 @@ void LeitorVazaoVerificada::validarJanela(Resultado& resultado) {
   }
 }
 
-void LeitorVazaoVerificada::validarIdentificador(std::string identificador, Resultado& resultado,
-                                                 std::string linha) {
+void LeitorVazaoVerificada::validarIdentificador(std::string_view texto, Resultado& resultado,
+                                                 const std::string& linha) {
+  const std::string identificador(texto);
   if (identificador.empty()) {
-    resultado = {"Valor de identificador nao informado." + trechoLinha(linha) +
-                     trechoNumeroLinha(numeroLinha),
+    resultado = {"Valor de identificador nao informado." + trechoLinhaNumero(linha, numeroLinha),
                  104};
     return;
   }
-  double valor = 0.0;
   // any digit run that fits a double; one beyond its range is not numeric
-  if (!boost::regex_match(identificador, regexInteiro) ||
-      !boost::conversion::try_lexical_convert(identificador, valor)) {
-    resultado = {"Valor de identificador nao numerico" + trechoValorLido(identificador) +
-                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+  if ((!ehInteiroSimples(identificador) && !boost::regex_match(identificador, regexInteiro)) ||
+      !converteReal(identificador)) {
+    resultado = {"Valor de identificador nao numerico" +
+                     trechoValorLinhaNumero(identificador, linha, numeroLinha),
                  103};
     return;
   }
-  if (valor == 0.0) {
+  const double valor = lerReal(identificador);
+  if (valor == 0.0) {  // "Identificador lido" where the value piece would be, written back
     resultado = {"Valor de identificador nulo\nIdentificador lido: " + textoReal(valor) +
-                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                     trechoLinhaNumero(linha, numeroLinha),
                  101};
     return;
   }
   if (valor < 0.0) {
-    resultado = {"Valor de identificador negativo" + trechoValorLido(textoReal(valor)) +
-                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+    resultado = {"Valor de identificador negativo" +
+                     trechoValorLinhaNumero(textoReal(valor), linha, numeroLinha),
                  102};
   }
 }
 
-void LeitorVazaoVerificada::validarOrigem(std::string origem, Resultado& resultado,
-                                          std::string linha) {
+void LeitorVazaoVerificada::validarOrigem(std::string_view origem, Resultado& resultado,
+                                          const std::string& linha) {
   if (origem.empty()) {
-    resultado = {"Valor de origem da vazao nao informado." + trechoLinha(linha) +
-                     trechoNumeroLinha(numeroLinha),
+    resultado = {"Valor de origem da vazao nao informado." + trechoLinhaNumero(linha, numeroLinha),
                  104};
   }
 }
 
-void LeitorVazaoVerificada::validarPeriodicidade(std::string periodicidade, Resultado& resultado,
-                                                 std::string linha) {
+void LeitorVazaoVerificada::validarPeriodicidade(std::string_view texto, Resultado& resultado,
+                                                 const std::string& linha) {
+  if (texto == "DI") return;
+  const std::string periodicidade(texto);
   if (periodicidade.empty()) {
-    resultado = {
-        "Valor de periodicidade em branco." + trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
-        104};
+    resultado = {"Valor de periodicidade em branco." + trechoLinhaNumero(linha, numeroLinha), 104};
     return;
   }
   if (periodicidade != "DI") {
-    resultado = {"Valor de periodicidade incorreto. Esperado: DI" + trechoValorLido(periodicidade) +
-                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+    resultado = {"Valor de periodicidade incorreto. Esperado: DI" +
+                     trechoValorLinhaNumero(periodicidade, linha, numeroLinha),
                  105};
   }
 }
 
-void LeitorVazaoVerificada::validarTipo(std::string tipo, Resultado& resultado, std::string linha) {
+void LeitorVazaoVerificada::validarTipo(std::string_view texto, Resultado& resultado,
+                                        const std::string& linha) {
+  if (texto.size() == 3) return;
+  const std::string tipo(texto);
   if (tipo.empty()) {
-    resultado = {
-        "Valor do tipo da vazao em branco." + trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
-        104};
+    resultado = {"Valor do tipo da vazao em branco." + trechoLinhaNumero(linha, numeroLinha), 104};
     return;
   }
   if (tipo.size() != 3) {  // bytes: an accented letter counts two
-    resultado = {"Valor de tipo da vazao incorreto" + trechoValorLido(tipo) + trechoLinha(linha) +
-                     trechoNumeroLinha(numeroLinha),
-                 105};
+    resultado = {
+        "Valor de tipo da vazao incorreto" + trechoValorLinhaNumero(tipo, linha, numeroLinha), 105};
   }
 }
 
 // The hand-written checks answer as the patterns and the parser do; a text they refuse goes to
 // those, whose answer stands.
-void LeitorVazaoVerificada::validarDataHora(const std::string& dataHora, Resultado& resultado,
+void LeitorVazaoVerificada::validarDataHora(std::string_view texto, Resultado& resultado,
                                             const std::string& linha, const std::string& formato,
                                             const AnalisadorValoresEspeciais& valoresEspeciais,
                                             const AnalisadorData& analisador) {
+  // the common form, decided without a copy
+  if (formaDataHora(texto) && existeDataHora(texto) && valorDigitos(texto, 11, 2) <= 23 &&
+      valorDigitos(texto, 14, 2) <= 59 && valorDigitos(texto, 17, 2) <= 59) {
+    return;
+  }
+  const std::string dataHora(texto);
   if (!formaDataHora(dataHora) && !boost::regex_match(dataHora, regexDataHora) &&
       !boost::regex_match(dataHora, regexDataHoraBarra)) {
     resultado = {std::string("Valor de data e hora no formato incorreto ou em branco\n") +
-                     "Formato esperado: AAAA-MM-DD hh:mm:ss" + trechoValorLido(dataHora) +
-                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+                     "Formato esperado: AAAA-MM-DD hh:mm:ss" +
+                     trechoValorLinhaNumero(dataHora, linha, numeroLinha),
                  105};
     return;
   }
   // the date separators are skipped, not compared, so both forms parse alike
   if (!existeDataHora(dataHora) && !dataExiste(dataHora, formato, valoresEspeciais, analisador)) {
-    resultado = {"Data invalida ou nao existente" + trechoValorLido(dataHora) + trechoLinha(linha) +
-                     trechoNumeroLinha(numeroLinha),
-                 105};
+    resultado = {
+        "Data invalida ou nao existente" + trechoValorLinhaNumero(dataHora, linha, numeroLinha),
+        105};
     return;
   }
   // two digits each, after the pattern
@@ -229,32 +236,33 @@ void LeitorVazaoVerificada::validarDataHora(const std::string& dataHora, Resulta
   };
   for (const auto& parte : partes) {
     if (valorDigitos(dataHora, parte.posicao, 2) > parte.maximo) {
-      resultado = {parte.achado + trechoValorLido(dataHora.substr(parte.posicao, 2)) +
-                       trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
+      resultado = {parte.achado + trechoValorLinhaNumero(dataHora.substr(parte.posicao, 2), linha,
+                                                         numeroLinha),
                    105};
       return;
     }
   }
 }
 
-void LeitorVazaoVerificada::validarVazao(std::string vazao, Resultado& resultado,
-                                         std::string linha) {
+void LeitorVazaoVerificada::validarVazao(std::string_view texto, Resultado& resultado,
+                                         const std::string& linha) {
+  // a plain decimal without a minus sign is a reading not below zero
+  if (ehRealSimples(texto) && texto[0] != '-') return;
+  const std::string vazao(texto);
   if (vazao == "-") return;  // an absent reading
   if (vazao.empty()) {
-    resultado = {
-        "Valor de vazao nao informado." + trechoLinha(linha) + trechoNumeroLinha(numeroLinha), 104};
+    resultado = {"Valor de vazao nao informado." + trechoLinhaNumero(linha, numeroLinha), 104};
     return;
   }
-  double valor = 0.0;
-  if (!boost::conversion::try_lexical_convert(vazao, valor)) {
-    resultado = {"Valor de vazao nao numerico" + trechoValorLido(vazao) + trechoLinha(linha) +
-                     trechoNumeroLinha(numeroLinha),
+  if (!converteReal(vazao)) {
+    resultado = {"Valor de vazao nao numerico" + trechoValorLinhaNumero(vazao, linha, numeroLinha),
                  103};
     return;
   }
+  const double valor = lerReal(vazao);
   if (valor < 0.0) {  // -0 is not below zero; nan passes
-    resultado = {"Valor de vazao negativo" + trechoValorLido(textoReal(valor)) +
-                     trechoLinha(linha) + trechoNumeroLinha(numeroLinha),
-                 102};
+    resultado = {
+        "Valor de vazao negativo" + trechoValorLinhaNumero(textoReal(valor), linha, numeroLinha),
+        102};
   }
 }

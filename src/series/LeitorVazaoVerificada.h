@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <boost/regex.hpp>
@@ -24,15 +25,15 @@ class LeitorVazaoVerificada {
   int32_t numeroKts = 0;
 
  private:
-  void validarIdentificador(std::string identificador, Resultado& resultado, std::string linha);
-  void validarOrigem(std::string origem, Resultado& resultado, std::string linha);
-  void validarPeriodicidade(std::string periodicidade, Resultado& resultado, std::string linha);
-  void validarTipo(std::string tipo, Resultado& resultado, std::string linha);
-  void validarDataHora(const std::string& dataHora, Resultado& resultado, const std::string& linha,
+  void validarIdentificador(std::string_view texto, Resultado& resultado, const std::string& linha);
+  void validarOrigem(std::string_view origem, Resultado& resultado, const std::string& linha);
+  void validarPeriodicidade(std::string_view texto, Resultado& resultado, const std::string& linha);
+  void validarTipo(std::string_view texto, Resultado& resultado, const std::string& linha);
+  void validarDataHora(std::string_view texto, Resultado& resultado, const std::string& linha,
                        const std::string& formato,
                        const AnalisadorValoresEspeciais& valoresEspeciais,
                        const AnalisadorData& analisador);
-  void validarVazao(std::string vazao, Resultado& resultado, std::string linha);
+  void validarVazao(std::string_view texto, Resultado& resultado, const std::string& linha);
   void validarJanela(Resultado& resultado);
   void registrarDia(int64_t dia);
 

@@ -34,16 +34,16 @@ void verificar(const std::vector<CasoLeitorLista>& casos, bool modeloNovo) {
       });
 }
 
-using VerificacaoCampo = void (LeitorPrecipitacaoPrevista::*)(std::string, Resultado&, std::string);
-
-// Rows of one field check on line "L", number 7: the content is the field; "antes" is untouched.
-void verificarCampo(VerificacaoCampo verificacao, const std::vector<CasoLeitor>& casos) {
+// Rows of one field of the old layout: the content is the field, which linhaDoValor puts into
+// line 7, after six passing lines with keys of their own.
+template <class LinhaDoValor>
+void verificarCampo(LinhaDoValor linhaDoValor, const std::vector<CasoLeitor>& casos) {
+  PastaTemporaria pasta;
   LeitorPrecipitacaoPrevista leitor;
-  leitor.numeroLinha = 7;
   verificarCasos(casos, [&](const std::string& valor) {
-    Resultado resultado{"antes", 100};
-    (leitor.*verificacao)(valor, resultado, "L");
-    return resultado;
+    leitor.caminho = pasta.escrever(
+        "qualquer.txt", "1 1 1\n2 2 1\n3 3 1\n4 4 1\n5 5 1\n6 6 1\n" + linhaDoValor(valor) + "\n");
+    return leitor.validar();
   });
 }
 
@@ -177,57 +177,63 @@ TEST(LeitorPrecipitacaoPrevistaTeste, FormatoAntigo) {
 TEST(LeitorPrecipitacaoPrevistaTeste, Coordenadas) {
   const std::string formato =
       " fora do formato\nFormato esperado: número inteiro ou decimal com até 3 casas\nValor lido: ";
+  const auto longitude = [](const std::string& valor) { return valor + " 0 1"; };
   const std::vector<CasoLeitor> longitudes = {
-      {"limite de cima", "180", 100, "antes"},
-      {"limite de baixo", "-180", 100, "antes"},
-      {"limite com tres casas", "180.000", 100, "antes"},
-      {"limite com uma casa", "-180.0", 100, "antes"},
-      {"menos zero", "-0", 100, "antes"},
+      {"limite de cima", "180", 100, ok},
+      {"limite de baixo", "-180", 100, ok},
+      {"limite com tres casas", "180.000", 100, ok},
+      {"limite com uma casa", "-180.0", 100, ok},
+      {"menos zero", "-0", 100, ok},
       {"logo acima", "180.001", 105,
        "Valor de longitude maior que o permitido\nValor lido: 180.001\n"
-       "Maximo permitido: 180\nLinha: L\nNumero da linha: 7"},
+       "Maximo permitido: 180\nLinha: 180.001 0 1\nNumero da linha: 7"},
       {"abaixo", "-200.25", 105,
        "Valor de longitude menor que o permitido\nValor lido: -200.25\n"
-       "Minimo permitido: -180\nLinha: L\nNumero da linha: 7"},
+       "Minimo permitido: -180\nLinha: -200.25 0 1\nNumero da linha: 7"},
       {"quatro casas", "12.3456", 105, "Valor de longitude" + formato + "12.3456"},
       {"sinal de mais", "+12", 105, "Valor de longitude" + formato + "+12"},
       {"expoente", "1e2", 105, "Valor de longitude" + formato + "1e2"},
       {"inf", "inf", 105, "Valor de longitude" + formato + "inf"},
       {"virgula", "12,5", 105, "Valor de longitude não numérico\nValor lido: 12,5"},
-      {"vazio", "", 105, "Valor de longitude não numérico\nValor lido: "},
   };
-  verificarCampo(&LeitorPrecipitacaoPrevista::validarLongitude, longitudes);
+  verificarCampo(longitude, longitudes);
+  const auto latitude = [](const std::string& valor) { return "0 " + valor + " 1"; };
   const std::vector<CasoLeitor> latitudes = {
-      {"limite de cima", "90", 100, "antes"},
-      {"limite de baixo com tres casas", "-90.000", 100, "antes"},
+      {"limite de cima", "90", 100, ok},
+      {"limite de baixo com tres casas", "-90.000", 100, ok},
       {"logo abaixo", "-90.001", 105,
        "Valor de latitude menor que o permitido\nValor lido: -90.001000000000005\n"
-       "Minimo permitido: -90\nLinha: L\nNumero da linha: 7"},
+       "Minimo permitido: -90\nLinha: 0 -90.001 1\nNumero da linha: 7"},
       {"acima", "90.5", 105,
        "Valor de latitude maior que o permitido\nValor lido: 90.5\nMaximo permitido: 90\n"
-       "Linha: L\nNumero da linha: 7"},
+       "Linha: 0 90.5 1\nNumero da linha: 7"},
       {"nan", "nan", 105, "Valor de latitude" + formato + "nan"},
       {"letras", "abc", 105, "Valor de latitude não numérico\nValor lido: abc"},
   };
-  verificarCampo(&LeitorPrecipitacaoPrevista::validarLatitude, latitudes);
+  verificarCampo(latitude, latitudes);
 }
 
 TEST(LeitorPrecipitacaoPrevistaTeste, Precipitacao) {
-  const std::string linha = "\nLinha: L\nNumero da linha: 7";
+  const auto naLinha = [](const std::string& valor) { return "0 0 " + valor; };
+  // the line piece and the number of line 7
+  const auto linha = [&naLinha](const std::string& valor) {
+    return "\nLinha: " + naLinha(valor) + "\nNumero da linha: 7";
+  };
   const std::string separador = "Utilizado separador \",\" para o campo precipitacao\nValor lido: ";
   const std::string naoNumerico = "Valor de precipitacao nao numerico\nValor lido: ";
   const std::vector<CasoLeitor> valores = {
-      {"zero", "0", 100, "antes"},
-      {"menos zero", "-0", 100, "antes"},
-      {"zero com casa", "0.0", 100, "antes"},
-      {"expoente", "1e3", 100, "antes"},
-      {"infinito", "inf", 100, "antes"},
-      {"nan", "nan", 100, "antes"},
-      {"menos nan", "-nan", 100, "antes"},
-      {"vazio: sem valor lido", "", 104, "Valor de precipitacao nao informado" + linha},
+      {"zero", "0", 100, ok},
+      {"menos zero", "-0", 100, ok},
+      {"zero com casa", "0.0", 100, ok},
+      {"expoente", "1e3", 100, ok},
+      {"infinito", "inf", 100, ok},
+      {"nan", "nan", 100, ok},
+      {"menos nan", "-nan", 100, ok},
+      {"vazio: sem valor lido", "", 104, "Valor de precipitacao nao informado" + linha("")},
       {"negativo", "-0.1", 102,
-       "Valor de precipitacao negativo\nValor lido: -0.10000000000000001" + linha},
-      {"menos infinito", "-inf", 102, "Valor de precipitacao negativo\nValor lido: -inf" + linha},
+       "Valor de precipitacao negativo\nValor lido: -0.10000000000000001" + linha("-0.1")},
+      {"menos infinito", "-inf", 102,
+       "Valor de precipitacao negativo\nValor lido: -inf" + linha("-inf")},
       {"virgula entre inteiros", "12,5", 105, separador + "12,5\nNumero da linha: 7"},
       {"virgula, negativo", "-1,5", 105, separador + "-1,5\nNumero da linha: 7"},
       {"duas virgulas", "1,5,7", 105, naoNumerico + "1,5,7\nNumero da linha: 7"},
@@ -238,10 +244,10 @@ TEST(LeitorPrecipitacaoPrevistaTeste, Precipitacao) {
        naoNumerico + "1,2147483648\nNumero da linha: 7"},
       {"depois da virgula no limite de 32 bits", "1,2147483647", 105,
        separador + "1,2147483647\nNumero da linha: 7"},
-      {"unidade depois do numero", "12.5mm", 103, naoNumerico + "12.5mm" + linha},
-      {"expoente sem numero", "1e", 103, naoNumerico + "1e" + linha},
+      {"unidade depois do numero", "12.5mm", 103, naoNumerico + "12.5mm" + linha("12.5mm")},
+      {"expoente sem numero", "1e", 103, naoNumerico + "1e" + linha("1e")},
   };
-  verificarCampo(&LeitorPrecipitacaoPrevista::validarPrecipitacao, valores);
+  verificarCampo(naLinha, valores);
 }
 
 TEST(LeitorPrecipitacaoPrevistaTeste, ArquivoAusenteOuQueNaoAbre) {
@@ -265,5 +271,79 @@ TEST(LeitorPrecipitacaoPrevistaTeste, ArquivoAusenteOuQueNaoAbre) {
     boost::filesystem::permissions(existente, boost::filesystem::owner_read);
     EXPECT_EQ(198, resultado.codigo);
     EXPECT_EQ("Arquivo de configuracao corrompido: " + existente, resultado.mensagem);
+  }
+}
+
+// One reader and one index over a model's files, as the driver runs them: a line repeated from
+// the file before must be judged as if read for the first time. Each passing row hands on the
+// indexed keys its file holds.
+TEST(LeitorPrecipitacaoPrevistaTeste, ArquivosSeguidosComIndice) {
+  const std::vector<std::string> chaves = {"1.0000 1.0000", "2.0000 2.0000", "3.0000 3.0000"};
+  const std::vector<std::string> invertidas(chaves.rbegin(), chaves.rend());
+  const auto indiceDe = [](const std::vector<std::string>& lista) {
+    std::unordered_map<std::string_view, uint32_t> indice;
+    for (const std::string& chave : lista) indice.emplace(chave, indice.size());
+    return indice;
+  };
+  const auto indice = indiceDe(chaves);
+  const auto outroIndice = indiceDe(invertidas);  // the same keys at other positions
+  const std::string tres = "1 1 1\n2 2 1\n3 3 1\n";
+  const std::string repetida = "1 1 1\n2 2 1\n1 1 1\n";
+  const std::string repetidaMensagem = "Valores repetidos para a coordenada 1.0000 1.0000";
+  struct Caso {
+    CasoLeitorLista caso;
+    bool modeloNovo;
+    const std::unordered_map<std::string_view, uint32_t>* indice;
+  };
+  const std::vector<Caso> casos = {
+      {{"primeiro arquivo", tres + "9 9 1\n", 100, ok, chaves}, false, &indice},
+      {{"o mesmo outra vez", tres + "9 9 1\n", 100, ok, chaves}, false, &indice},
+      {{"mesmas coordenadas, valor negativo", "1 1 1\n2 2 -1\n", 102,
+        "Valor de precipitacao negativo\nValor lido: -1\nLinha: 2 2 -1\nNumero da linha: 2"},
+       false,
+       &indice},
+      {{"mesma chave escrita de outro jeito",
+        "1.0 1 1\n2 2.000 1\n",
+        100,
+        ok,
+        {chaves[0], chaves[1]}},
+       false,
+       &indice},
+      {{"longitude mudada na linha 2", "1 1 1\n200 2 1\n", 105,
+        "Valor de longitude maior que o permitido\nValor lido: 200\nMaximo permitido: 180\n"
+        "Linha: 200 2 1\nNumero da linha: 2"},
+       false,
+       &indice},
+      {{"repetida na linha 3", repetida, 196, repetidaMensagem}, false, &indice},
+      {{"repetida outra vez na linha 3", repetida, 196, repetidaMensagem}, false, &indice},
+      {{"outro indice, mesmo arquivo", tres, 100, ok, invertidas}, false, &outroIndice},
+      {{"formato novo", "1 1 1 5\n2 2 1 5\n", 100, ok, {invertidas[1], invertidas[2]}},
+       true,
+       &outroIndice},
+      {{"formato novo, linha 2 com menos valores", "1 1 1 5\n2 2 1\n", 105,
+        "Quantidade de elementos por linha fora do padrao.\nEsperado: 4.\nEncontrado: 3"},
+       true,
+       &outroIndice},
+  };
+  PastaTemporaria pasta;
+  LeitorPrecipitacaoPrevista leitor;
+  for (const Caso& caso : casos) {
+    leitor.modeloNovo = caso.modeloNovo;
+    leitor.indice = caso.indice;
+    const std::vector<std::string>& lista = caso.indice == &indice ? chaves : invertidas;
+    verificarCasos(
+        std::vector<CasoLeitorLista>{caso.caso},
+        [&](const std::string& conteudo) {
+          leitor.caminho = pasta.escrever("m_p010321a020321.dat", conteudo);
+          return leitor.validar();
+        },
+        [&] {
+          std::vector<std::string> presentes;
+          for (size_t i = 0; i < lista.size(); ++i) {
+            if (leitor.presentes[i]) presentes.push_back(lista[i]);
+          }
+          EXPECT_TRUE(leitor.mapaCoordenadas.empty());
+          return presentes;
+        });
   }
 }
