@@ -4,7 +4,10 @@
 
 namespace {
 
-constexpr std::string_view brancos = " \t\n\v\f\r";
+// A blank of the classic locale: space, tab, line feed, vertical tab, form feed, carriage return.
+bool ehBranco(char caractere) {
+  return caractere == ' ' || (caractere >= '\t' && caractere <= '\r');
+}
 
 }  // namespace
 
@@ -48,18 +51,25 @@ std::vector<std::string> camposVarredura(const std::string& linha, size_t palavr
 void camposVarredura(std::string_view linha, size_t palavras,
                      std::vector<std::string_view>& campos) {
   campos.assign(palavras + 1, std::string_view());
+  const size_t tamanho = linha.size();
   size_t posicao = 0;
   for (size_t i = 0; i <= palavras; ++i) {
-    posicao = linha.find_first_not_of(brancos, posicao);
-    if (posicao == std::string_view::npos) break;
-    const size_t fim = i < palavras ? linha.find_first_of(brancos, posicao) : linha.size();
+    while (posicao < tamanho && ehBranco(linha[posicao])) ++posicao;
+    if (posicao == tamanho) break;
+    size_t fim = tamanho;
+    if (i < palavras) {
+      fim = posicao;
+      while (fim < tamanho && !ehBranco(linha[fim])) ++fim;
+    }
     campos[i] = linha.substr(posicao, fim - posicao);
     posicao = fim;
   }
 }
 
 std::string_view aparado(std::string_view texto) {
-  const size_t inicio = texto.find_first_not_of(brancos);
-  if (inicio == std::string_view::npos) return {};
-  return texto.substr(inicio, texto.find_last_not_of(brancos) - inicio + 1);
+  size_t inicio = 0;
+  size_t fim = texto.size();
+  while (inicio < fim && ehBranco(texto[inicio])) ++inicio;
+  while (fim > inicio && ehBranco(texto[fim - 1])) --fim;
+  return texto.substr(inicio, fim - inicio);
 }
