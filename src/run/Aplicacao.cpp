@@ -38,7 +38,7 @@ int32_t executarNasTarefas(ContextoExecucao& contexto) {
   if (tarefaModelo == nullptr) {
     registrarLog("[ERRO] Nao foi possivel iniciar a execucao da rotina ZEL-KOVA");
     arquivoLog.close();
-    return 103;
+    return codigoTarefaNaoIniciada;
   }
   void* tarefaProgresso = plataforma::iniciarTarefa(acompanharProgresso, &contexto);
   if (tarefaProgresso == nullptr) {
@@ -63,17 +63,18 @@ int32_t executarAplicacao() {
     registrarTexto(utilitarios.obterCabecalho(), "", destinoConsole);
     registrarLog("[ERRO] Nao foi possivel determinar a pasta do caso (diretorio atual)",
                  destinoConsole);
-    return 190;
+    return codigoSemDiretorio;
   }
   Validador validador;
   ConfiguracaoModo configuracao;
 
   contexto.diretorio = raiz;
-  contexto.modo = -10000;
+  contexto.modo = modoDesktop;
   configuracao.diretorio = raiz;
   const Resultado resultado = configuracao.validarModoDesktop();
-  if (resultado.codigo == 192) return recusar(utilitarios, resultado, destinoConsole);
-  if (resultado.codigo != 100) {
+  if (resultado.codigo == codigoSemPastaLogs)
+    return recusar(utilitarios, resultado, destinoConsole);
+  if (!resultado.valido()) {
     abrirLogDaRodada(raiz);
     return recusar(utilitarios, resultado, destinoConsoleArquivo);
   }
@@ -85,7 +86,7 @@ int32_t executarAplicacao() {
   registrarLog("Iniciando validacao de arquivos de entrada");
   validador.ajustarParametros(contexto.diretorio, contexto.modo);
   validador.validar();
-  if (validador.codigo != 200) {
+  if (validador.codigo != statusAprovado) {
     registrarLog("[ERRO] Falha na validacao. Codigo: " +
                  textoInteiro(validador.obterCodigoResultado()));
     registrarTexto(validador.relatorio, "[VAL]", destinoConsoleArquivo);

@@ -2,6 +2,11 @@
 
 #include <cstdint>
 
+// Result codes of a run the library did not finish itself.
+inline constexpr int32_t codigoBibliotecaAusente = 101;  // the library does not load
+inline constexpr int32_t codigoFuncaoAusente = 102;      // it has no export to run
+inline constexpr int32_t codigoExcecaoModelo = 104;      // the export threw
+
 // Handle of the loaded model library.
 extern void* bibliotecaModelo;
 

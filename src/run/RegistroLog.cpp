@@ -84,8 +84,8 @@ void registrarLog(const std::string& mensagem, int destinos) {
   trava().travar();
   const std::string carimbo = carimboTempo();
   const std::string linha = etiqueta + mensagem;
-  if (destinos & 1) escreverConsole(linha);
-  if (destinos & 2) escreverArquivo(carimbo, linha);
+  if (destinos & destinoConsole) escreverConsole(linha);
+  if (destinos & destinoArquivo) escreverArquivo(carimbo, linha);
   avisarFalhaArquivo();
   trava().destravar();
 }
@@ -98,8 +98,8 @@ void registrarTexto(const std::string& texto, const std::string& prefixo, int de
   while (std::getline(linhas, linha)) {
     if (linha.empty()) continue;
     const std::string saida = etiqueta + (prefixo.empty() ? "" : prefixo + " ") + linha;
-    if (destinos & 2) escreverArquivo(carimbo, saida);
-    if (destinos & 1) escreverConsole(saida);
+    if (destinos & destinoArquivo) escreverArquivo(carimbo, saida);
+    if (destinos & destinoConsole) escreverConsole(saida);
   }
   avisarFalhaArquivo();
   trava().destravar();

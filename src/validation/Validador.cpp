@@ -12,26 +12,26 @@ std::string Validador::caminhoEntrada(const std::string& nomeArquivo) const {
 }
 
 bool Validador::relatarFalha(const std::string& falha) {
-  if (ultimoResultado.codigo == 100) return false;
+  if (ultimoResultado.valido()) return false;
   relatorio += falha + ultimoResultado.mensagem;
   return true;
 }
 
 void Validador::ajustarParametros(std::string novoDiretorio, int32_t novoModo) {
-  if (novoModo == -10000 || novoModo == -30000) {
+  if (novoModo == modoDesktop || novoModo == modoServico) {
     diretorio = novoDiretorio;
-    codigo = 200;
+    codigo = statusAprovado;
     modo = novoModo;
     return;
   }
   relatorio = "Modo de execucao da aplicacao desconhecido. Lido: " + textoInteiro(novoModo);
-  codigo = 202;
+  codigo = statusParametrosInvalidos;
 }
 
 int32_t Validador::validar() {
-  if (codigo != 200) {
+  if (codigo != statusAprovado) {
     relatorio = "Parametros do validador nao foram ajustados corretamente\nValidacao abortada";
-    return 202;
+    return statusParametrosInvalidos;
   }
   using Passo = int32_t (Validador::*)();
   const Passo passos[] = {
@@ -49,9 +49,9 @@ int32_t Validador::validar() {
   };
   for (const Passo passo : passos) {
     codigo = passo != nullptr ? (this->*passo)() : validarPrecipitacaoPrevista(modeloNovo);
-    if (codigo != 200) return 203;
+    if (codigo != statusAprovado) return statusReprovado;
   }
-  return 200;
+  return statusAprovado;
 }
 
 int32_t Validador::obterCodigoResultado() { return ultimoResultado.codigo; }
@@ -63,15 +63,15 @@ int32_t Validador::validarEstruturaDiretorios() {
   ConfiguracaoModo configuracao;
   configuracao.diretorio = diretorio;
   ultimoResultado =
-      modo == -30000 ? configuracao.validarModoServico() : configuracao.validarModoDesktop();
-  if (ultimoResultado.codigo == 100) {
+      modo == modoServico ? configuracao.validarModoServico() : configuracao.validarModoDesktop();
+  if (ultimoResultado.valido()) {
     relatorio += "Estrutura de diretorios OK\n";
-    codigo = 200;
-    return 200;
+    codigo = statusAprovado;
+    return statusAprovado;
   }
   relatorio += ultimoResultado.mensagem;
-  codigo = 203;
-  return 203;
+  codigo = statusReprovado;
+  return statusReprovado;
 }
 
 int32_t Validador::validarPrecipitacaoPrevista(bool novo) {
@@ -83,9 +83,9 @@ int32_t Validador::validarArquivoCaso() {
   leitor.caminho = caminhoEntrada("caso.txt");
   ultimoResultado = leitor.validar();
   relatorio += std::string("Realizando validacao do arquivo ") + "caso.txt" + "\n";
-  if (relatarFalha("")) return 203;
+  if (relatarFalha("")) return statusReprovado;
   subBacias = leitor.subBacias;
   for (const std::string& nome : subBacias) dadosSubBacias[nome] = DadosSubBacia();
   relatorio += std::string("Arquivo ") + "caso.txt" + " OK\n";
-  return 200;
+  return statusAprovado;
 }

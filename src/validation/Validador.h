@@ -5,9 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "validation/ConfiguracaoModo.h"
 #include "validation/DadosSubBacia.h"
 #include "validation/comum/Resultado.h"
 #include "validation/comum/Utilitarios.h"
+
+// Statuses of the driver and of each of its steps.
+inline constexpr int32_t statusAprovado = 200;
+inline constexpr int32_t statusNaoAjustado = 201;  // ajustarParametros not called yet
+inline constexpr int32_t statusParametrosInvalidos = 202;
+inline constexpr int32_t statusReprovado = 203;
 
 // Validation driver: runs one step per file family in a fixed order and stops at the first
 // failure, writing a report.
@@ -23,18 +30,18 @@ class Validador {
   int32_t validarPrecipitacaoPrevista(bool modeloNovo);
 
   std::string relatorio;
-  int32_t codigo = 201;
+  int32_t codigo = statusNaoAjustado;
   bool modeloNovo = false;
   std::string diretorio;
   std::vector<std::string> subBacias;
   std::vector<std::string> modelos;
   std::map<std::string, DadosSubBacia> dadosSubBacias;
   std::map<std::string, std::vector<std::string>> coordenadasGrade;
-  int32_t modo = -10000;
+  int32_t modo = modoDesktop;
   Resultado ultimoResultado;
   Utilitarios utilitarios;
 
-  // The steps, in the order validar runs them; each returns 200 or 203.
+  // The steps, in the order validar runs them; each returns statusAprovado or statusReprovado.
   int32_t validarArquivoConfiguracao();
   int32_t validarArquivoCaso();
   int32_t validarArquivosInicializacao();

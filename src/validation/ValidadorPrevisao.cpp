@@ -157,7 +157,7 @@ class ArquivosPrevisao {
     leitor.indice = &dados.indice;
     validador.ultimoResultado = leitor.validar();
     // a failing file ends the step: only passing files are kept
-    if (validador.ultimoResultado.codigo != 100) return;
+    if (!validador.ultimoResultado.valido()) return;
     Arquivo& arquivo = dados.arquivos[caminho];
     arquivo.resultado = validador.ultimoResultado;
     arquivo.presentes = std::move(leitor.presentes);
@@ -283,12 +283,12 @@ int32_t Validador::validarArquivosPontosGrade() {
       leitor.caminho = caminhoEntrada(subBacia + "_" + radical + ".txt");
       ultimoResultado = leitor.validar();
       if (relatarFalha("Verificacao falhou para o seguinte arquivo: " + leitor.caminho + "\n"))
-        return 203;
+        return statusReprovado;
       coordenadasGrade[subBacia + "__" + radical] = leitor.coordenadas;
     }
   }
   relatorio += "Arquivos de pontos de grade por modelo OK\n";
-  return 200;
+  return statusAprovado;
 }
 
 // One file per sub-basin and model: the first forecast day whose file opens.
@@ -323,17 +323,17 @@ int32_t Validador::validarPrecipitacaoPrevistaModeloNovo() {
       }
       if (nomeArquivo == semArquivo) {
         relatorio += "Nenhum arquivo de precipitacao foi encontrado\n";
-        return 203;
+        return statusReprovado;
       }
       arquivos.validar(modelo, caminho);
       if (relatarFalha("Verificacao falhou para " + caminho + "\n" + "Sub Bacia: " + subBacia +
                        "\n" + "Dias Previsao: " + textoInteiro(dados.diasPrevisao) + "\n"))
-        return 203;
-      if (!arquivos.coordenadasPresentes(subBacia, modelo, nomeArquivo)) return 203;
+        return statusReprovado;
+      if (!arquivos.coordenadasPresentes(subBacia, modelo, nomeArquivo)) return statusReprovado;
     }
   }
   relatorio += "Arquivos de precipitacao prevista OK\n";
-  return 200;
+  return statusAprovado;
 }
 
 // The files of the run date found in the input folder set how many days are walked; a day
@@ -348,7 +348,7 @@ int32_t Validador::validarPrecipitacaoPrevistaModeloAntigo() {
     for (const std::string& modelo : modelos) {
       int64_t quantidade = 0;
       if (!contarArquivosPrevisao(*this, pasta, modelo, dados.dataRodada, contagens, quantidade))
-        return 203;
+        return statusReprovado;
       bool salto = false;
       for (int64_t dia = 1; dia <= quantidade; ++dia) {
         const std::string nome = nomeArquivoPrevisao(utilitarios, modelo, dados.dataRodada, dia);
@@ -362,14 +362,14 @@ int32_t Validador::validarPrecipitacaoPrevistaModeloAntigo() {
           relatorio += "Salto nos arquivos de precipitacao identificado\nFaltando arquivo: " +
                        nomeArquivoPrevisao(utilitarios, modelo, dados.dataRodada, dia - 1) + "\n";
           ultimoResultado.codigo = 197;
-          return 203;
+          return statusReprovado;
         }
         arquivos.validar(modelo, caminho);
-        if (relatarFalha("Verificacao falhou para " + caminho + "\n")) return 203;
-        if (!arquivos.coordenadasPresentes(subBacia, modelo, nome)) return 203;
+        if (relatarFalha("Verificacao falhou para " + caminho + "\n")) return statusReprovado;
+        if (!arquivos.coordenadasPresentes(subBacia, modelo, nome)) return statusReprovado;
       }
     }
   }
   relatorio += "Arquivos de precipitacao prevista OK\n";
-  return 200;
+  return statusAprovado;
 }
