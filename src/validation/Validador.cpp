@@ -11,9 +11,19 @@ std::string Validador::caminhoEntrada(const std::string& nomeArquivo) const {
   return diretorio + plataforma::separador + "Arq_Entrada" + plataforma::separador + nomeArquivo;
 }
 
+int32_t Validador::falhar(const std::string& texto) {
+  relatorio += texto;
+  return statusReprovado;
+}
+
+int32_t Validador::falhar(const std::string& texto, int32_t codigoResultado) {
+  ultimoResultado.codigo = codigoResultado;
+  return falhar(texto);
+}
+
 bool Validador::relatarFalha(const std::string& falha) {
   if (ultimoResultado.valido()) return false;
-  relatorio += falha + ultimoResultado.mensagem;
+  falhar(falha + ultimoResultado.mensagem);
   return true;
 }
 
@@ -41,14 +51,14 @@ int32_t Validador::validar() {
       &Validador::validarArquivosParametros,
       &Validador::validarArquivoModelosPrecipitacao,
       &Validador::validarArquivosPontosGrade,
-      nullptr,  // forecast precipitation, in the layout zel.conf chose
+      &Validador::validarPrecipitacaoPrevista,
       &Validador::validarArquivosEvapotranspiracao,
       &Validador::validarArquivosConfiguracaoPostos,
       &Validador::validarArquivosPostosPluviometricos,
       &Validador::validarArquivosVazaoVerificada,
   };
   for (const Passo passo : passos) {
-    codigo = passo != nullptr ? (this->*passo)() : validarPrecipitacaoPrevista(modeloNovo);
+    codigo = (this->*passo)();
     if (codigo != statusAprovado) return statusReprovado;
   }
   return statusAprovado;
@@ -64,18 +74,13 @@ int32_t Validador::validarEstruturaDiretorios() {
   configuracao.diretorio = diretorio;
   ultimoResultado =
       modo == modoServico ? configuracao.validarModoServico() : configuracao.validarModoDesktop();
-  if (ultimoResultado.valido()) {
-    relatorio += "Estrutura de diretorios OK\n";
-    codigo = statusAprovado;
-    return statusAprovado;
+  if (relatarFalha("")) {
+    codigo = statusReprovado;
+    return statusReprovado;
   }
-  relatorio += ultimoResultado.mensagem;
-  codigo = statusReprovado;
-  return statusReprovado;
-}
-
-int32_t Validador::validarPrecipitacaoPrevista(bool novo) {
-  return novo ? validarPrecipitacaoPrevistaModeloNovo() : validarPrecipitacaoPrevistaModeloAntigo();
+  relatorio += "Estrutura de diretorios OK\n";
+  codigo = statusAprovado;
+  return statusAprovado;
 }
 
 int32_t Validador::validarArquivoCaso() {

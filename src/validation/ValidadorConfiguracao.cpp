@@ -21,11 +21,11 @@ int32_t Validador::validarArquivoConfiguracao() {
   relatorio += "Realizando validacao do arquivo zel.conf\n";
   ultimoResultado = leitor.validar();
   modeloNovo = leitor.arqPrev;
-  if (!ultimoResultado.valido() && ultimoResultado.codigo != codigoValoresPadrao) {
-    relatorio += ultimoResultado.mensagem;
+  if (ultimoResultado.codigo == codigoValoresPadrao) {
+    relatorio += ultimoResultado.mensagem;  // a note, not a failure
+  } else if (relatarFalha("")) {
     return statusReprovado;
   }
-  if (ultimoResultado.codigo == codigoValoresPadrao) relatorio += ultimoResultado.mensagem;
   relatorio += "Arquivo zel.conf OK\n";
   return statusAprovado;
 }

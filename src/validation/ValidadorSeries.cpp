@@ -33,9 +33,9 @@ int32_t Validador::validarArquivosConfiguracaoPostos() {
       // the upper-case suffix is enough here; the observed-rain step opens the lower-case name
       if (!utilitarios.arquivoExiste(caminhoChuva) &&
           !utilitarios.arquivoExiste(caminhoEntrada(posto + "_C.txt"))) {
-        relatorio += "Arquivo de posto " + caminhoChuva + " nao encontrado e requerido por " +
-                     subBacia + "_POSTOS_PLU.txt\n";
-        return statusReprovado;
+        // the last result stays the gauge list's: its passing code is the one shown
+        return falhar("Arquivo de posto " + caminhoChuva + " nao encontrado e requerido por " +
+                      subBacia + "_POSTOS_PLU.txt\n");
       }
     }
     dadosSubBacias[subBacia].postos = postos;
