@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/Plataforma.h"
+#include "run/AcessoCompartilhado.h"
 #include "run/ContextoExecucao.h"
 #include "run/ExecucaoModelo.h"
 #include "run/Progresso.h"
@@ -34,13 +35,13 @@ int32_t recusar(Utilitarios& utilitarios, const Resultado& resultado, int destin
 // Both threads on the one record; the record outlives them since both are joined here.
 int32_t executarNasTarefas(ContextoExecucao& contexto) {
   gravarCompartilhado(execucaoConcluida, int32_t{0});
-  void* tarefaModelo = plataforma::iniciarTarefa(executarModelo, &contexto);
+  plataforma::Tarefa* tarefaModelo = plataforma::iniciarTarefa(executarModelo, &contexto);
   if (tarefaModelo == nullptr) {
     registrarLog("[ERRO] Nao foi possivel iniciar a execucao da rotina ZEL-KOVA");
     arquivoLog.close();
     return codigoTarefaNaoIniciada;
   }
-  void* tarefaProgresso = plataforma::iniciarTarefa(acompanharProgresso, &contexto);
+  plataforma::Tarefa* tarefaProgresso = plataforma::iniciarTarefa(acompanharProgresso, &contexto);
   if (tarefaProgresso == nullptr) {
     registrarLog("[ERRO] Nao foi possivel iniciar o acompanhamento do progresso");
   }

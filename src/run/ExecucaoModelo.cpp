@@ -5,10 +5,11 @@
 #include <string>
 
 #include "platform/Plataforma.h"
+#include "run/AcessoCompartilhado.h"
 #include "run/ContextoExecucao.h"
 #include "run/RegistroLog.h"
 
-void* bibliotecaModelo = nullptr;
+plataforma::Biblioteca* bibliotecaModelo = nullptr;
 int32_t execucaoConcluida = 0;
 
 int64_t instanteAtual() {

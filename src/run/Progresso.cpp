@@ -8,6 +8,7 @@
 #include <boost/format.hpp>
 
 #include "platform/Plataforma.h"
+#include "run/AcessoCompartilhado.h"
 #include "run/ContextoExecucao.h"
 #include "run/ExecucaoModelo.h"
 #include "run/RegistroLog.h"

@@ -81,17 +81,16 @@ void abrirArquivoLog(const std::string& caminho) {
 void registrarLog(const std::string& mensagem) { registrarLog(mensagem, destinoConsoleArquivo); }
 
 void registrarLog(const std::string& mensagem, int destinos) {
-  trava().travar();
+  const plataforma::TravaNoEscopo travada(trava());
   const std::string carimbo = carimboTempo();
   const std::string linha = etiqueta + mensagem;
   if (destinos & destinoConsole) escreverConsole(linha);
   if (destinos & destinoArquivo) escreverArquivo(carimbo, linha);
   avisarFalhaArquivo();
-  trava().destravar();
 }
 
 void registrarTexto(const std::string& texto, const std::string& prefixo, int destinos) {
-  trava().travar();
+  const plataforma::TravaNoEscopo travada(trava());
   const std::string carimbo = carimboTempo();
   std::istringstream linhas(texto);
   std::string linha;
@@ -102,5 +101,4 @@ void registrarTexto(const std::string& texto, const std::string& prefixo, int de
     if (destinos & destinoConsole) escreverConsole(saida);
   }
   avisarFalhaArquivo();
-  trava().destravar();
 }
