@@ -39,9 +39,15 @@ void definirPastaBibliotecas(const std::string& pasta);
 // Waits for a key at the end of a run; only when a person is there to press it.
 void pausar();
 
-void* carregarBiblioteca(const std::string& caminho);
-void* obterFuncao(void* biblioteca, const char* nome);
-void liberarBiblioteca(void* biblioteca);
+// Handles of a loaded library and of a running thread; each platform file defines them.
+struct Biblioteca;
+struct Tarefa;
+
+// The library, or null when it cannot be loaded; liberarBiblioteca frees the handle too.
+Biblioteca* carregarBiblioteca(const std::string& caminho);
+// Address of an export, null when there is none.
+void* obterFuncao(Biblioteca* biblioteca, const char* nome);
+void liberarBiblioteca(Biblioteca* biblioteca);
 
 // Local time written with a strftime format.
 std::string horaLocal(const char* formato);
@@ -51,13 +57,14 @@ std::string lerRegistro(const std::string& chave, const std::string& nomeValor);
 
 void dormir(uint32_t milissegundos);
 
-// A thread running funcao(argumento); null when it cannot be started.
+// A thread running funcao(argumento); null when it cannot be started. fecharTarefa frees the
+// handle, after aguardarTarefa.
 using FuncaoTarefa = unsigned (*)(void*);
-void* iniciarTarefa(FuncaoTarefa funcao, void* argumento);
-void aguardarTarefa(void* tarefa);
-void fecharTarefa(void* tarefa);
+Tarefa* iniciarTarefa(FuncaoTarefa funcao, void* argumento);
+void aguardarTarefa(Tarefa* tarefa);
+void fecharTarefa(Tarefa* tarefa);
 
-// A lock held across one log line.
+// A lock held across one log line; taken through TravaNoEscopo.
 class Trava {
  public:
   Trava();
@@ -68,7 +75,20 @@ class Trava {
   void destravar();
 
  private:
-  void* dados;
+  struct Nativa;  // the system's lock, defined by each platform file
+  Nativa* nativa;
+};
+
+// Holds the lock until the end of its scope, so that an exception cannot leave it held.
+class TravaNoEscopo {
+ public:
+  explicit TravaNoEscopo(Trava& alvo) : trava(alvo) { trava.travar(); }
+  ~TravaNoEscopo() { trava.destravar(); }
+  TravaNoEscopo(const TravaNoEscopo&) = delete;
+  TravaNoEscopo& operator=(const TravaNoEscopo&) = delete;
+
+ private:
+  Trava& trava;
 };
 
 }  // namespace plataforma

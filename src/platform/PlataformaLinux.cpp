@@ -49,16 +49,33 @@ void pausar() {
   std::cin.get();
 }
 
-void* carregarBiblioteca(const std::string& caminho) {
+struct Biblioteca {
+  void* handle;
+};
+
+struct Tarefa {
+  std::thread thread;
+};
+
+struct Trava::Nativa {
+  std::mutex mutex;
+};
+
+Biblioteca* carregarBiblioteca(const std::string& caminho) {
   // dlopen searches the library path for a name without a slash; a relative path must stay one.
   const std::string nome = caminho.find('/') == std::string::npos ? "./" + caminho : caminho;
-  return dlopen(nome.c_str(), RTLD_NOW | RTLD_LOCAL);
+  void* handle = dlopen(nome.c_str(), RTLD_NOW | RTLD_LOCAL);
+  return handle != nullptr ? new Biblioteca{handle} : nullptr;
 }
 
-void* obterFuncao(void* biblioteca, const char* nome) { return dlsym(biblioteca, nome); }
+void* obterFuncao(Biblioteca* biblioteca, const char* nome) {
+  return dlsym(biblioteca->handle, nome);
+}
 
-void liberarBiblioteca(void* biblioteca) {
-  if (biblioteca != nullptr) dlclose(biblioteca);
+void liberarBiblioteca(Biblioteca* biblioteca) {
+  if (biblioteca == nullptr) return;
+  dlclose(biblioteca->handle);
+  delete biblioteca;
 }
 
 std::string horaLocal(const char* formato) {
@@ -76,24 +93,23 @@ void dormir(uint32_t milissegundos) {
   std::this_thread::sleep_for(std::chrono::milliseconds(milissegundos));
 }
 
-void* iniciarTarefa(FuncaoTarefa funcao, void* argumento) {
+Tarefa* iniciarTarefa(FuncaoTarefa funcao, void* argumento) {
   try {
-    return new std::thread(funcao, argumento);
+    return new Tarefa{std::thread(funcao, argumento)};
   } catch (const std::exception&) {
     return nullptr;
   }
 }
 
-void aguardarTarefa(void* tarefa) {
-  auto* thread = static_cast<std::thread*>(tarefa);
-  if (thread != nullptr && thread->joinable()) thread->join();
+void aguardarTarefa(Tarefa* tarefa) {
+  if (tarefa != nullptr && tarefa->thread.joinable()) tarefa->thread.join();
 }
 
-void fecharTarefa(void* tarefa) { delete static_cast<std::thread*>(tarefa); }
+void fecharTarefa(Tarefa* tarefa) { delete tarefa; }
 
-Trava::Trava() : dados(new std::mutex) {}
-Trava::~Trava() { delete static_cast<std::mutex*>(dados); }
-void Trava::travar() { static_cast<std::mutex*>(dados)->lock(); }
-void Trava::destravar() { static_cast<std::mutex*>(dados)->unlock(); }
+Trava::Trava() : nativa(new Nativa) {}
+Trava::~Trava() { delete nativa; }
+void Trava::travar() { nativa->mutex.lock(); }
+void Trava::destravar() { nativa->mutex.unlock(); }
 
 }  // namespace plataforma

@@ -34,21 +34,36 @@ void pausar() {
   std::system("PAUSE");
 }
 
-void* carregarBiblioteca(const std::string& caminho) {
+struct Biblioteca {
+  HMODULE handle;
+};
+
+struct Tarefa {
+  HANDLE handle;
+};
+
+struct Trava::Nativa {
+  CRITICAL_SECTION secao;
+};
+
+Biblioteca* carregarBiblioteca(const std::string& caminho) {
   // Once SetDllDirectoryA is set the loader no longer searches the current directory, and a
   // relative path would be looked up beside the executable: it is made absolute here.
   const bool absoluto = (caminho.size() > 1 && caminho[1] == ':') ||
                         (!caminho.empty() && (caminho[0] == '\\' || caminho[0] == '/'));
   const std::string completo = absoluto ? caminho : diretorioAtual() + separador + caminho;
-  return reinterpret_cast<void*>(LoadLibraryA(completo.c_str()));
+  const HMODULE handle = LoadLibraryA(completo.c_str());
+  return handle != nullptr ? new Biblioteca{handle} : nullptr;
 }
 
-void* obterFuncao(void* biblioteca, const char* nome) {
-  return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(biblioteca), nome));
+void* obterFuncao(Biblioteca* biblioteca, const char* nome) {
+  return reinterpret_cast<void*>(GetProcAddress(biblioteca->handle, nome));
 }
 
-void liberarBiblioteca(void* biblioteca) {
-  if (biblioteca != nullptr) FreeLibrary(static_cast<HMODULE>(biblioteca));
+void liberarBiblioteca(Biblioteca* biblioteca) {
+  if (biblioteca == nullptr) return;
+  FreeLibrary(biblioteca->handle);
+  delete biblioteca;
 }
 
 std::string horaLocal(const char* formato) {
@@ -87,29 +102,32 @@ unsigned __stdcall iniciarRotina(void* dados) {
 
 }  // namespace
 
-void* iniciarTarefa(FuncaoTarefa funcao, void* argumento) {
+Tarefa* iniciarTarefa(FuncaoTarefa funcao, void* argumento) {
   auto* partida = new Partida{funcao, argumento};
   const uintptr_t handle = _beginthreadex(nullptr, 0, iniciarRotina, partida, 0, nullptr);
-  if (handle == 0) delete partida;
-  return reinterpret_cast<void*>(handle);
+  if (handle == 0) {
+    delete partida;
+    return nullptr;
+  }
+  return new Tarefa{reinterpret_cast<HANDLE>(handle)};
 }
 
-void aguardarTarefa(void* tarefa) {
-  if (tarefa != nullptr) WaitForSingleObject(static_cast<HANDLE>(tarefa), INFINITE);
+void aguardarTarefa(Tarefa* tarefa) {
+  if (tarefa != nullptr) WaitForSingleObject(tarefa->handle, INFINITE);
 }
 
-void fecharTarefa(void* tarefa) {
-  if (tarefa != nullptr) CloseHandle(static_cast<HANDLE>(tarefa));
+void fecharTarefa(Tarefa* tarefa) {
+  if (tarefa == nullptr) return;
+  CloseHandle(tarefa->handle);
+  delete tarefa;
 }
 
-Trava::Trava() : dados(new CRITICAL_SECTION) {
-  InitializeCriticalSection(static_cast<CRITICAL_SECTION*>(dados));
-}
+Trava::Trava() : nativa(new Nativa) { InitializeCriticalSection(&nativa->secao); }
 Trava::~Trava() {
-  DeleteCriticalSection(static_cast<CRITICAL_SECTION*>(dados));
-  delete static_cast<CRITICAL_SECTION*>(dados);
+  DeleteCriticalSection(&nativa->secao);
+  delete nativa;
 }
-void Trava::travar() { EnterCriticalSection(static_cast<CRITICAL_SECTION*>(dados)); }
-void Trava::destravar() { LeaveCriticalSection(static_cast<CRITICAL_SECTION*>(dados)); }
+void Trava::travar() { EnterCriticalSection(&nativa->secao); }
+void Trava::destravar() { LeaveCriticalSection(&nativa->secao); }
 
 }  // namespace plataforma

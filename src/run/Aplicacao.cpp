@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/Plataforma.h"
+#include "run/AcessoCompartilhado.h"
 #include "run/ContextoExecucao.h"
 #include "run/ExecucaoModelo.h"
 #include "run/Progresso.h"
@@ -34,13 +35,13 @@ int32_t recusar(Utilitarios& utilitarios, const Resultado& resultado, int destin
 // Both threads on the one record; the record outlives them since both are joined here.
 int32_t executarNasTarefas(ContextoExecucao& contexto) {
   gravarCompartilhado(execucaoConcluida, int32_t{0});
-  void* tarefaModelo = plataforma::iniciarTarefa(executarModelo, &contexto);
+  plataforma::Tarefa* tarefaModelo = plataforma::iniciarTarefa(executarModelo, &contexto);
   if (tarefaModelo == nullptr) {
     registrarLog("[ERRO] Nao foi possivel iniciar a execucao da rotina ZEL-KOVA");
     arquivoLog.close();
-    return 103;
+    return codigoTarefaNaoIniciada;
   }
-  void* tarefaProgresso = plataforma::iniciarTarefa(acompanharProgresso, &contexto);
+  plataforma::Tarefa* tarefaProgresso = plataforma::iniciarTarefa(acompanharProgresso, &contexto);
   if (tarefaProgresso == nullptr) {
     registrarLog("[ERRO] Nao foi possivel iniciar o acompanhamento do progresso");
   }
@@ -63,17 +64,18 @@ int32_t executarAplicacao() {
     registrarTexto(utilitarios.obterCabecalho(), "", destinoConsole);
     registrarLog("[ERRO] Nao foi possivel determinar a pasta do caso (diretorio atual)",
                  destinoConsole);
-    return 190;
+    return codigoSemDiretorio;
   }
   Validador validador;
   ConfiguracaoModo configuracao;
 
   contexto.diretorio = raiz;
-  contexto.modo = -10000;
+  contexto.modo = modoDesktop;
   configuracao.diretorio = raiz;
   const Resultado resultado = configuracao.validarModoDesktop();
-  if (resultado.codigo == 192) return recusar(utilitarios, resultado, destinoConsole);
-  if (resultado.codigo != 100) {
+  if (resultado.codigo == codigoSemPastaLogs)
+    return recusar(utilitarios, resultado, destinoConsole);
+  if (!resultado.valido()) {
     abrirLogDaRodada(raiz);
     return recusar(utilitarios, resultado, destinoConsoleArquivo);
   }
@@ -85,7 +87,7 @@ int32_t executarAplicacao() {
   registrarLog("Iniciando validacao de arquivos de entrada");
   validador.ajustarParametros(contexto.diretorio, contexto.modo);
   validador.validar();
-  if (validador.codigo != 200) {
+  if (validador.codigo != statusAprovado) {
     registrarLog("[ERRO] Falha na validacao. Codigo: " +
                  textoInteiro(validador.obterCodigoResultado()));
     registrarTexto(validador.relatorio, "[VAL]", destinoConsoleArquivo);

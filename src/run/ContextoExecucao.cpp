@@ -1,5 +1,7 @@
 #include "run/ContextoExecucao.h"
 
+#include "validation/ConfiguracaoModo.h"
+
 ContextoExecucao::ContextoExecucao()
     : reservado1(0.0),
       reservado2(0),
@@ -14,4 +16,4 @@ ContextoExecucao::ContextoExecucao()
       diretorio("."),
       totalBacias(0),
       baciasProcessadas(0),
-      modo(-10000) {}
+      modo(modoDesktop) {}

@@ -35,15 +35,7 @@ inline constexpr int32_t estadoCarregando = 700;
 inline constexpr int32_t estadoProcessando = 200;
 inline constexpr int32_t estadoSilencioso = 400;
 
-// Whole-field atomic reads and writes of the shared fields; the layout stays as it is.
-template <typename T>
-T lerCompartilhado(const T& campo) {
-  return __atomic_load_n(&campo, __ATOMIC_ACQUIRE);
-}
-template <typename T>
-void gravarCompartilhado(T& campo, T valor) {
-  __atomic_store_n(&campo, valor, __ATOMIC_RELEASE);
-}
+// Threads read and write its shared fields through run/AcessoCompartilhado.h.
 
 // Signature of the library's export. A plain C function is cdecl on 32-bit Windows: the one
 // pointer goes on the stack and the caller removes it.

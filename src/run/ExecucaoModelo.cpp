@@ -5,10 +5,11 @@
 #include <string>
 
 #include "platform/Plataforma.h"
+#include "run/AcessoCompartilhado.h"
 #include "run/ContextoExecucao.h"
 #include "run/RegistroLog.h"
 
-void* bibliotecaModelo = nullptr;
+plataforma::Biblioteca* bibliotecaModelo = nullptr;
 int32_t execucaoConcluida = 0;
 
 int64_t instanteAtual() {
@@ -33,29 +34,29 @@ unsigned executarModelo(void* dados) {
       plataforma::carregarBiblioteca(std::string("bin") + plataforma::separador + "ZEL-KOVA.dll");
   gravarCompartilhado(contexto.inicio, instanteAtual());
   if (bibliotecaModelo == nullptr) {
-    gravarCompartilhado(contexto.codigoRetorno, int32_t{101});
+    gravarCompartilhado(contexto.codigoRetorno, codigoBibliotecaAusente);
     registrarLog("DLL nao encontrada");
-    return concluir(contexto, 101);
+    return concluir(contexto, codigoBibliotecaAusente);
   }
   const auto funcao = reinterpret_cast<FuncaoExecutarZelKova>(
       plataforma::obterFuncao(bibliotecaModelo, "executarZelKovaCompartilhado"));
   if (funcao == nullptr) {
-    gravarCompartilhado(contexto.codigoRetorno, int32_t{102});
+    gravarCompartilhado(contexto.codigoRetorno, codigoFuncaoAusente);
     registrarLog("Funcao DLL nao encontrada");
     plataforma::liberarBiblioteca(bibliotecaModelo);
     bibliotecaModelo = nullptr;
-    return concluir(contexto, 102);
+    return concluir(contexto, codigoFuncaoAusente);
   }
   int32_t codigo = 0;
-  // an exception must not cross the thread: the run ends with its closing lines and code 104
+  // an exception must not cross the thread: the run ends with its closing lines and its code
   try {
     codigo = funcao(&contexto);
   } catch (const std::exception& erro) {
     registrarLog("[ERRO] Falha na execucao da rotina ZEL-KOVA: " + std::string(erro.what()));
-    codigo = 104;
+    codigo = codigoExcecaoModelo;
   } catch (...) {
     registrarLog("[ERRO] Falha na execucao da rotina ZEL-KOVA: excecao desconhecida");
-    codigo = 104;
+    codigo = codigoExcecaoModelo;
   }
   plataforma::liberarBiblioteca(bibliotecaModelo);
   bibliotecaModelo = nullptr;

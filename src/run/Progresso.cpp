@@ -1,18 +1,26 @@
 #include "run/Progresso.h"
 
 #include <cmath>
+#include <cstdint>
 #include <sstream>
 #include <string>
 
 #include <boost/format.hpp>
 
 #include "platform/Plataforma.h"
+#include "run/AcessoCompartilhado.h"
 #include "run/ContextoExecucao.h"
 #include "run/ExecucaoModelo.h"
 #include "run/RegistroLog.h"
 #include "validation/comum/Utilitarios.h"
 
 namespace {
+
+// Waits of the polling, in milliseconds: before the first look, between two looks, and while
+// the model thread stores its result.
+constexpr uint32_t esperaInicial = 1500;
+constexpr uint32_t intervaloConsultas = 3000;
+constexpr uint32_t intervaloConclusao = 10;
 
 double segundosDecorridos(const ContextoExecucao& contexto) {
   const int64_t milissegundos = (instanteAtual() - lerCompartilhado(contexto.inicio)) / 1000000;
@@ -50,10 +58,10 @@ unsigned acompanharProgresso(void* dados) {
   ContextoExecucao& contexto = *static_cast<ContextoExecucao*>(dados);
   Utilitarios utilitarios;
   bool mensagensMostradas = false;
-  plataforma::dormir(1500);
+  plataforma::dormir(esperaInicial);
   while (true) {
     const int32_t codigo = lerCompartilhado(contexto.codigoRetorno);
-    if (codigo == 101 || codigo == 102) break;
+    if (codigo == codigoBibliotecaAusente || codigo == codigoFuncaoAusente) break;
     const int32_t estado = lerCompartilhado(contexto.estado);
     if (estado == estadoCarregando) {
       registrarLog("Executando carga de dados. Tempo decorrido: " + segundosInteiros(contexto));
@@ -66,10 +74,10 @@ unsigned acompanharProgresso(void* dados) {
     }
     // a library that returns without a final state ends the polling too
     if (execucaoFinalizada()) break;
-    plataforma::dormir(3000);
+    plataforma::dormir(intervaloConsultas);
   }
   // the status comes from the result the model thread stored, never from an earlier value
-  while (!execucaoFinalizada()) plataforma::dormir(10);
+  while (!execucaoFinalizada()) plataforma::dormir(intervaloConclusao);
   registrarLog(
       progresso(contexto, (boost::format("%.2f segundo(s)") % segundosDecorridos(contexto)).str()));
   registrarLog("Status: " +

@@ -81,26 +81,24 @@ void abrirArquivoLog(const std::string& caminho) {
 void registrarLog(const std::string& mensagem) { registrarLog(mensagem, destinoConsoleArquivo); }
 
 void registrarLog(const std::string& mensagem, int destinos) {
-  trava().travar();
+  const plataforma::TravaNoEscopo travada(trava());
   const std::string carimbo = carimboTempo();
   const std::string linha = etiqueta + mensagem;
-  if (destinos & 1) escreverConsole(linha);
-  if (destinos & 2) escreverArquivo(carimbo, linha);
+  if (destinos & destinoConsole) escreverConsole(linha);
+  if (destinos & destinoArquivo) escreverArquivo(carimbo, linha);
   avisarFalhaArquivo();
-  trava().destravar();
 }
 
 void registrarTexto(const std::string& texto, const std::string& prefixo, int destinos) {
-  trava().travar();
+  const plataforma::TravaNoEscopo travada(trava());
   const std::string carimbo = carimboTempo();
   std::istringstream linhas(texto);
   std::string linha;
   while (std::getline(linhas, linha)) {
     if (linha.empty()) continue;
     const std::string saida = etiqueta + (prefixo.empty() ? "" : prefixo + " ") + linha;
-    if (destinos & 2) escreverArquivo(carimbo, saida);
-    if (destinos & 1) escreverConsole(saida);
+    if (destinos & destinoArquivo) escreverArquivo(carimbo, saida);
+    if (destinos & destinoConsole) escreverConsole(saida);
   }
   avisarFalhaArquivo();
-  trava().destravar();
 }

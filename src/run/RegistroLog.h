@@ -6,9 +6,10 @@
 // The run log; built unopened before main, closed at exit.
 extern std::ofstream arquivoLog;
 
-// destinos: bit 0 the console, bit 1 the log file.
+// destinos: bits of where a line goes; other bits are ignored.
 inline constexpr int destinoConsole = 1;
-inline constexpr int destinoConsoleArquivo = 3;
+inline constexpr int destinoArquivo = 2;
+inline constexpr int destinoConsoleArquivo = destinoConsole | destinoArquivo;
 
 void registrarLog(const std::string& mensagem);
 void registrarLog(const std::string& mensagem, int destinos);

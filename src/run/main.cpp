@@ -15,7 +15,7 @@ int main() {
   } catch (const std::exception& erro) {
     // nothing is expected here; a last guard so a run never ends without its code and prompt
     std::cout << "[ZEL-KOVA] [ERRO] Falha inesperada: " << erro.what() << std::endl;
-    codigo = 199;
+    codigo = codigoFalhaInesperada;
   }
   plataforma::pausar();
   return codigo;

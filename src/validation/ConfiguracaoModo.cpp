@@ -13,16 +13,18 @@ ConfiguracaoModo::ConfiguracaoModo()
     : arquivosDll{"ZEL-KOVA.dll", "libgcc_s_dw2-1.dll", "libstdc++-6.dll"} {}
 
 Resultado ConfiguracaoModo::validarModoDesktop() {
-  Resultado resultado{"Validacao da configuracao do modo desktop concluida com sucesso", 100};
+  Resultado resultado{"Validacao da configuracao do modo desktop concluida com sucesso",
+                      codigoValido};
   validarPastasModoDesktop(resultado);
-  if (resultado.codigo == 100) validarArquivosModoDesktop(resultado);
+  if (resultado.valido()) validarArquivosModoDesktop(resultado);
   return resultado;
 }
 
 Resultado ConfiguracaoModo::validarModoServico() {
-  Resultado resultado{"Validacao da configuracao do modo servico concluida com sucesso", 100};
+  Resultado resultado{"Validacao da configuracao do modo servico concluida com sucesso",
+                      codigoValido};
   validarPastasModoServico(resultado);
-  if (resultado.codigo == 100) validarArquivosModoServico(resultado);
+  if (resultado.valido()) validarArquivosModoServico(resultado);
   return resultado;
 }
 
@@ -40,13 +42,13 @@ void ConfiguracaoModo::validarPastasModoDesktop(Resultado& resultado) {
   validarPastas(
       resultado,
       {{"bin", 191, mensagemBin},
-       {"logs", 192, mensagemLogs},
+       {"logs", codigoSemPastaLogs, mensagemLogs},
        {"Arq_Entrada", 191, "Pasta de arquivos de entrada nao encontrada\nURI esperada: "},
        {"Arq_Saida", 191, "Pasta de arquivos de saida nao encontrada\nURI esperada: "}});
 }
 
 void ConfiguracaoModo::validarPastasModoServico(Resultado& resultado) {
-  validarPastas(resultado, {{"bin", 191, mensagemBin}, {"logs", 192, mensagemLogs}});
+  validarPastas(resultado, {{"bin", 191, mensagemBin}, {"logs", codigoSemPastaLogs, mensagemLogs}});
 }
 
 void ConfiguracaoModo::validarArquivosModoDesktop(Resultado& resultado) {

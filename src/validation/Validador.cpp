@@ -11,27 +11,37 @@ std::string Validador::caminhoEntrada(const std::string& nomeArquivo) const {
   return diretorio + plataforma::separador + "Arq_Entrada" + plataforma::separador + nomeArquivo;
 }
 
+int32_t Validador::falhar(const std::string& texto) {
+  relatorio += texto;
+  return statusReprovado;
+}
+
+int32_t Validador::falhar(const std::string& texto, int32_t codigoResultado) {
+  ultimoResultado.codigo = codigoResultado;
+  return falhar(texto);
+}
+
 bool Validador::relatarFalha(const std::string& falha) {
-  if (ultimoResultado.codigo == 100) return false;
-  relatorio += falha + ultimoResultado.mensagem;
+  if (ultimoResultado.valido()) return false;
+  falhar(falha + ultimoResultado.mensagem);
   return true;
 }
 
 void Validador::ajustarParametros(std::string novoDiretorio, int32_t novoModo) {
-  if (novoModo == -10000 || novoModo == -30000) {
+  if (novoModo == modoDesktop || novoModo == modoServico) {
     diretorio = novoDiretorio;
-    codigo = 200;
+    codigo = statusAprovado;
     modo = novoModo;
     return;
   }
   relatorio = "Modo de execucao da aplicacao desconhecido. Lido: " + textoInteiro(novoModo);
-  codigo = 202;
+  codigo = statusParametrosInvalidos;
 }
 
 int32_t Validador::validar() {
-  if (codigo != 200) {
+  if (codigo != statusAprovado) {
     relatorio = "Parametros do validador nao foram ajustados corretamente\nValidacao abortada";
-    return 202;
+    return statusParametrosInvalidos;
   }
   using Passo = int32_t (Validador::*)();
   const Passo passos[] = {
@@ -41,17 +51,17 @@ int32_t Validador::validar() {
       &Validador::validarArquivosParametros,
       &Validador::validarArquivoModelosPrecipitacao,
       &Validador::validarArquivosPontosGrade,
-      nullptr,  // forecast precipitation, in the layout zel.conf chose
+      &Validador::validarPrecipitacaoPrevista,
       &Validador::validarArquivosEvapotranspiracao,
       &Validador::validarArquivosConfiguracaoPostos,
       &Validador::validarArquivosPostosPluviometricos,
       &Validador::validarArquivosVazaoVerificada,
   };
   for (const Passo passo : passos) {
-    codigo = passo != nullptr ? (this->*passo)() : validarPrecipitacaoPrevista(modeloNovo);
-    if (codigo != 200) return 203;
+    codigo = (this->*passo)();
+    if (codigo != statusAprovado) return statusReprovado;
   }
-  return 200;
+  return statusAprovado;
 }
 
 int32_t Validador::obterCodigoResultado() { return ultimoResultado.codigo; }
@@ -63,19 +73,14 @@ int32_t Validador::validarEstruturaDiretorios() {
   ConfiguracaoModo configuracao;
   configuracao.diretorio = diretorio;
   ultimoResultado =
-      modo == -30000 ? configuracao.validarModoServico() : configuracao.validarModoDesktop();
-  if (ultimoResultado.codigo == 100) {
-    relatorio += "Estrutura de diretorios OK\n";
-    codigo = 200;
-    return 200;
+      modo == modoServico ? configuracao.validarModoServico() : configuracao.validarModoDesktop();
+  if (relatarFalha("")) {
+    codigo = statusReprovado;
+    return statusReprovado;
   }
-  relatorio += ultimoResultado.mensagem;
-  codigo = 203;
-  return 203;
-}
-
-int32_t Validador::validarPrecipitacaoPrevista(bool novo) {
-  return novo ? validarPrecipitacaoPrevistaModeloNovo() : validarPrecipitacaoPrevistaModeloAntigo();
+  relatorio += "Estrutura de diretorios OK\n";
+  codigo = statusAprovado;
+  return statusAprovado;
 }
 
 int32_t Validador::validarArquivoCaso() {
@@ -83,9 +88,9 @@ int32_t Validador::validarArquivoCaso() {
   leitor.caminho = caminhoEntrada("caso.txt");
   ultimoResultado = leitor.validar();
   relatorio += std::string("Realizando validacao do arquivo ") + "caso.txt" + "\n";
-  if (relatarFalha("")) return 203;
+  if (relatarFalha("")) return statusReprovado;
   subBacias = leitor.subBacias;
   for (const std::string& nome : subBacias) dadosSubBacias[nome] = DadosSubBacia();
   relatorio += std::string("Arquivo ") + "caso.txt" + " OK\n";
-  return 200;
+  return statusAprovado;
 }

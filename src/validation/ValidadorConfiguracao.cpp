@@ -7,6 +7,13 @@
 
 // Steps for zel.conf, initial state, parameters and the model list.
 
+namespace {
+
+// zel.conf passed with defaults filled in: the reader's note on them goes into the report.
+constexpr int32_t codigoValoresPadrao = 150;
+
+}  // namespace
+
 int32_t Validador::validarArquivoConfiguracao() {
   LeitorConfiguracao leitor;
   // the reader adds the file name to the folder
@@ -14,13 +21,13 @@ int32_t Validador::validarArquivoConfiguracao() {
   relatorio += "Realizando validacao do arquivo zel.conf\n";
   ultimoResultado = leitor.validar();
   modeloNovo = leitor.arqPrev;
-  if (ultimoResultado.codigo != 100 && ultimoResultado.codigo != 150) {
-    relatorio += ultimoResultado.mensagem;
-    return 203;
+  if (ultimoResultado.codigo == codigoValoresPadrao) {
+    relatorio += ultimoResultado.mensagem;  // a note, not a failure
+  } else if (relatarFalha("")) {
+    return statusReprovado;
   }
-  if (ultimoResultado.codigo == 150) relatorio += ultimoResultado.mensagem;
   relatorio += "Arquivo zel.conf OK\n";
-  return 200;
+  return statusAprovado;
 }
 
 int32_t Validador::validarArquivosInicializacao() {
@@ -30,14 +37,14 @@ int32_t Validador::validarArquivosInicializacao() {
     leitor.caminho = caminhoEntrada(subBacia + "_INICIALIZACAO.txt");
     ultimoResultado = leitor.validar();
     if (relatarFalha("Verificacao falhou para o seguinte arquivo: " + leitor.caminho + "\n"))
-      return 203;
+      return statusReprovado;
     DadosSubBacia& dados = dadosSubBacias[subBacia];
     dados.diaInicializacao = leitor.diaInicializacao;
     dados.dataRodada = leitor.dataRodada;
     dados.diasPrevisao = leitor.diasPrevisao;
   }
   relatorio += "Arquivos de inicializacao OK\n";
-  return 200;
+  return statusAprovado;
 }
 
 int32_t Validador::validarArquivosParametros() {
@@ -48,11 +55,11 @@ int32_t Validador::validarArquivosParametros() {
     ultimoResultado = leitor.validar();
     // "Verficacao" as the operators know it
     if (relatarFalha("Verficacao falhou para o seguinte arquivo: " + leitor.caminho + "\n"))
-      return 203;
+      return statusReprovado;
     dadosSubBacias[subBacia].numeroKts = leitor.numeroKts;
   }
   relatorio += "Arquivos de parametros OK\n";
-  return 200;
+  return statusAprovado;
 }
 
 int32_t Validador::validarArquivoModelosPrecipitacao() {
@@ -60,8 +67,8 @@ int32_t Validador::validarArquivoModelosPrecipitacao() {
   leitor.caminho = caminhoEntrada("modelos_precipitacao.txt");
   ultimoResultado = leitor.validar();
   relatorio += std::string("Realizando validacao do arquivo ") + "modelos_precipitacao.txt" + "\n";
-  if (relatarFalha("")) return 203;
+  if (relatarFalha("")) return statusReprovado;
   modelos = leitor.modelos;
   relatorio += std::string("Arquivo ") + "modelos_precipitacao.txt" + " OK\n";
-  return 200;
+  return statusAprovado;
 }

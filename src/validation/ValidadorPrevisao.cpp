@@ -136,53 +136,49 @@ bool nomeSimples(const std::string& modelo) {
   return modelo.find_first_of(std::string("/\\:\0", 4)) == std::string::npos;
 }
 
+using Grades = std::map<std::string, std::vector<std::string>>;
+
 // The forecast files of one step. The sub-basins share the files of a model, so each file is
 // read once; what stays of it is its result and, for each grid key of the model (the union of the
 // sub-basins' grids), whether the file holds it. The file's other keys live only while it is read.
 class ArquivosPrevisao {
  public:
-  explicit ArquivosPrevisao(Validador& validador) : validador(validador) {}
+  // The driver's sub-basins and grids, which stay unchanged while the step runs.
+  ArquivosPrevisao(const std::vector<std::string>& bacias, const Grades& grades, bool novo)
+      : subBacias(bacias), coordenadasGrade(grades), modeloNovo(novo) {}
 
-  // Runs the reader on caminho, or takes the result of its first reading, into ultimoResultado.
-  void validar(const std::string& modelo, const std::string& caminho) {
+  // Runs the reader on caminho, or hands back the result of its first reading.
+  Resultado validar(const std::string& modelo, const std::string& caminho) {
     Modelo& dados = dadosModelo(modelo);
     const auto lido = dados.arquivos.find(caminho);
     if (lido != dados.arquivos.end()) {
-      validador.ultimoResultado = lido->second.resultado;
       presentes = &lido->second.presentes;
-      return;
+      return lido->second.resultado;
     }
     leitor.caminho = caminho;
-    leitor.modeloNovo = validador.modeloNovo;
+    leitor.modeloNovo = modeloNovo;
     leitor.indice = &dados.indice;
-    validador.ultimoResultado = leitor.validar();
+    const Resultado resultado = leitor.validar();
     // a failing file ends the step: only passing files are kept
-    if (validador.ultimoResultado.codigo != 100) return;
+    if (!resultado.valido()) return resultado;
     Arquivo& arquivo = dados.arquivos[caminho];
-    arquivo.resultado = validador.ultimoResultado;
+    arquivo.resultado = resultado;
     arquivo.presentes = std::move(leitor.presentes);
     presentes = &arquivo.presentes;
+    return resultado;
   }
 
-  // Every grid coordinate of the sub-basin and model, in their order, must be a key of the file
-  // just validated; false with the first one missing reported.
-  bool coordenadasPresentes(const std::string& subBacia, const std::string& modelo,
-                            const std::string& nomeArquivo) {
-    const std::string radical = radicalModelo(modelo);
-    const auto grade = validador.coordenadasGrade.find(subBacia + "__" + radical);
-    if (grade == validador.coordenadasGrade.end()) return true;
+  // The first grid coordinate of the sub-basin and model, in their order, that is no key of the
+  // file just validated; null when the file holds them all.
+  const std::string* coordenadaAusente(const std::string& subBacia, const std::string& modelo) {
+    const auto grade = coordenadasGrade.find(subBacia + "__" + radicalModelo(modelo));
+    if (grade == coordenadasGrade.end()) return nullptr;
     const auto& indice = dadosModelo(modelo).indice;
     for (const std::string& coordenada : grade->second) {
       const auto posicao = indice.find(coordenada);
-      if (posicao == indice.end() || !(*presentes)[posicao->second]) {
-        validador.relatorio += "Verificacao falhou para " + nomeArquivo + "\n" + "Coordenada " +
-                               coordenada + " do arquivo " + subBacia + "_" + radical +
-                               " nao existente";
-        validador.ultimoResultado.codigo = 196;
-        return false;
-      }
+      if (posicao == indice.end() || !(*presentes)[posicao->second]) return &coordenada;
     }
-    return true;
+    return nullptr;
   }
 
  private:
@@ -191,8 +187,7 @@ class ArquivosPrevisao {
     std::vector<bool> presentes;
   };
   struct Modelo {
-    // each grid key once, with its position; views into coordenadasGrade, which stays unchanged
-    // while the step runs
+    // each grid key once, with its position; views into coordenadasGrade
     std::unordered_map<std::string_view, uint32_t> indice;
     std::unordered_map<std::string, Arquivo> arquivos;  // by full path
   };
@@ -202,34 +197,35 @@ class ArquivosPrevisao {
     Modelo& dados = entrada->second;
     if (!novo) return dados;
     const std::string radical = radicalModelo(modelo);
-    for (const std::string& subBacia : validador.subBacias) {
-      const auto grade = validador.coordenadasGrade.find(subBacia + "__" + radical);
-      if (grade == validador.coordenadasGrade.end()) continue;
+    for (const std::string& subBacia : subBacias) {
+      const auto grade = coordenadasGrade.find(subBacia + "__" + radical);
+      if (grade == coordenadasGrade.end()) continue;
       for (const std::string& coordenada : grade->second)
         dados.indice.emplace(coordenada, static_cast<uint32_t>(dados.indice.size()));
     }
     return dados;
   }
 
-  Validador& validador;
+  const std::vector<std::string>& subBacias;
+  const Grades& coordenadasGrade;
+  const bool modeloNovo;
   LeitorPrecipitacaoPrevista leitor;
   std::map<std::string, Modelo> modelos;
   const std::vector<bool>* presentes = nullptr;  // of the file just validated
 };
 
-// Model and run date (ddmmyy) to the count of their forecast files.
-using Contagens = std::map<std::pair<std::string, std::string>, int64_t>;
+}  // namespace
 
 // Counts the regular files of the folder whose lower-case name matches
 // "^<modelo>_p<ddmmyy>a[0-9]{6}.dat$", once per model and run date; false, with the failure
-// reported, when the model name is no pattern or the folder cannot be listed.
-bool contarArquivosPrevisao(Validador& validador, const std::string& pasta,
-                            const std::string& modelo, const std::string& dataRodada,
-                            Contagens& contagens, int64_t& quantidade) {
+// recorded, when the model name is no pattern or the folder cannot be listed.
+bool Validador::contarArquivosPrevisao(const std::string& pasta, const std::string& modelo,
+                                       const std::string& dataRodada, ContagensPrevisao& contagens,
+                                       int64_t& quantidade) {
   quantidade = 0;
   std::string data;
   try {
-    data = validador.utilitarios.formatarDataCompacta(dataRodada, "%d/%d/%d", 0);
+    data = utilitarios.formatarDataCompacta(dataRodada, "%d/%d/%d", 0);
   } catch (const std::out_of_range&) {
     return true;  // no file can carry a date off the calendar
   }
@@ -238,10 +234,9 @@ bool contarArquivosPrevisao(Validador& validador, const std::string& pasta,
     quantidade = contada->second;
     return true;
   }
-  const auto falhar = [&validador](const std::string& alvo, const std::string& mensagem,
-                                   int32_t codigo) {
-    validador.ultimoResultado = {mensagem, codigo};
-    validador.relatorio += "Verificacao falhou para " + alvo + "\n" + mensagem;
+  const auto falharBusca = [this](const std::string& alvo, const Resultado& resultado) {
+    ultimoResultado = resultado;
+    relatarFalha("Verificacao falhou para " + alvo + "\n");
     return false;
   };
   try {
@@ -256,22 +251,28 @@ bool contarArquivosPrevisao(Validador& validador, const std::string& pasta,
           boost::regex_match(nome, padrao))
         ++quantidade;
     }
-    if (erro) return falhar(pasta, "Nao foi possivel listar a pasta " + pasta, 198);
+    if (erro) return falharBusca(pasta, {"Nao foi possivel listar a pasta " + pasta, 198});
   } catch (const std::exception&) {  // an invalid pattern, or one too complex to match
-    return falhar(
-        modelo, "Nome de modelo invalido na busca dos arquivos de precipitacao prevista: " + modelo,
-        130);
+    return falharBusca(
+        modelo,
+        {"Nome de modelo invalido na busca dos arquivos de precipitacao prevista: " + modelo, 130});
   }
   contagens[{modelo, data}] = quantidade;
   return true;
 }
 
-DadosSubBacia dadosDe(const Validador& validador, const std::string& subBacia) {
-  const auto dados = validador.dadosSubBacias.find(subBacia);
-  return dados == validador.dadosSubBacias.end() ? DadosSubBacia() : dados->second;
+DadosSubBacia Validador::dadosDe(const std::string& subBacia) const {
+  const auto dados = dadosSubBacias.find(subBacia);
+  return dados == dadosSubBacias.end() ? DadosSubBacia() : dados->second;
 }
 
-}  // namespace
+int32_t Validador::falharCoordenada(const std::string& nomeArquivo, const std::string& subBacia,
+                                    const std::string& modelo, const std::string& coordenada) {
+  // on purpose only the code changes: the message stays the one of the file's passing reading
+  return falhar("Verificacao falhou para " + nomeArquivo + "\n" + "Coordenada " + coordenada +
+                    " do arquivo " + subBacia + "_" + radicalModelo(modelo) + " nao existente",
+                196);
+}
 
 int32_t Validador::validarArquivosPontosGrade() {
   LeitorPontosGrade leitor;
@@ -283,23 +284,28 @@ int32_t Validador::validarArquivosPontosGrade() {
       leitor.caminho = caminhoEntrada(subBacia + "_" + radical + ".txt");
       ultimoResultado = leitor.validar();
       if (relatarFalha("Verificacao falhou para o seguinte arquivo: " + leitor.caminho + "\n"))
-        return 203;
+        return statusReprovado;
       coordenadasGrade[subBacia + "__" + radical] = leitor.coordenadas;
     }
   }
   relatorio += "Arquivos de pontos de grade por modelo OK\n";
-  return 200;
+  return statusAprovado;
+}
+
+int32_t Validador::validarPrecipitacaoPrevista() {
+  return modeloNovo ? validarPrecipitacaoPrevistaModeloNovo()
+                    : validarPrecipitacaoPrevistaModeloAntigo();
 }
 
 // One file per sub-basin and model: the first forecast day whose file opens.
 int32_t Validador::validarPrecipitacaoPrevistaModeloNovo() {
-  ArquivosPrevisao arquivos(*this);
+  ArquivosPrevisao arquivos(subBacias, coordenadasGrade, modeloNovo);
   relatorio += "Realizando validacao dos arquivos de precipitacao prevista (modelo novo)\n";
   std::vector<std::string> nomesPasta;
   const bool pastaListada =
       listarNomes(diretorio + plataforma::separador + "Arq_Entrada", nomesPasta);
   for (const std::string& subBacia : subBacias) {
-    const DadosSubBacia dados = dadosDe(*this, subBacia);
+    const DadosSubBacia dados = dadosDe(subBacia);
     for (const std::string& modelo : modelos) {
       std::string nomeArquivo = semArquivo;
       std::string caminho;
@@ -321,34 +327,34 @@ int32_t Validador::validarPrecipitacaoPrevistaModeloNovo() {
         for (int64_t dia = 1; dia <= dados.diasPrevisao && !encerra(dia); ++dia) {
         }
       }
-      if (nomeArquivo == semArquivo) {
-        relatorio += "Nenhum arquivo de precipitacao foi encontrado\n";
-        return 203;
-      }
-      arquivos.validar(modelo, caminho);
+      // the last result stays as it is: the code shown is the one of the last file read
+      if (nomeArquivo == semArquivo)
+        return falhar("Nenhum arquivo de precipitacao foi encontrado\n");
+      ultimoResultado = arquivos.validar(modelo, caminho);
       if (relatarFalha("Verificacao falhou para " + caminho + "\n" + "Sub Bacia: " + subBacia +
                        "\n" + "Dias Previsao: " + textoInteiro(dados.diasPrevisao) + "\n"))
-        return 203;
-      if (!arquivos.coordenadasPresentes(subBacia, modelo, nomeArquivo)) return 203;
+        return statusReprovado;
+      if (const std::string* ausente = arquivos.coordenadaAusente(subBacia, modelo))
+        return falharCoordenada(nomeArquivo, subBacia, modelo, *ausente);
     }
   }
   relatorio += "Arquivos de precipitacao prevista OK\n";
-  return 200;
+  return statusAprovado;
 }
 
 // The files of the run date found in the input folder set how many days are walked; a day
 // missing before an existing one is a gap.
 int32_t Validador::validarPrecipitacaoPrevistaModeloAntigo() {
-  ArquivosPrevisao arquivos(*this);
+  ArquivosPrevisao arquivos(subBacias, coordenadasGrade, modeloNovo);
   relatorio += "Realizando validacao dos arquivos de precipitacao prevista (modelo antigo)\n";
   const std::string pasta = diretorio + plataforma::separador + "Arq_Entrada";
-  Contagens contagens;
+  ContagensPrevisao contagens;
   for (const std::string& subBacia : subBacias) {
-    const DadosSubBacia dados = dadosDe(*this, subBacia);
+    const DadosSubBacia dados = dadosDe(subBacia);
     for (const std::string& modelo : modelos) {
       int64_t quantidade = 0;
-      if (!contarArquivosPrevisao(*this, pasta, modelo, dados.dataRodada, contagens, quantidade))
-        return 203;
+      if (!contarArquivosPrevisao(pasta, modelo, dados.dataRodada, contagens, quantidade))
+        return statusReprovado;
       bool salto = false;
       for (int64_t dia = 1; dia <= quantidade; ++dia) {
         const std::string nome = nomeArquivoPrevisao(utilitarios, modelo, dados.dataRodada, dia);
@@ -359,17 +365,19 @@ int32_t Validador::validarPrecipitacaoPrevistaModeloAntigo() {
           continue;
         }
         if (salto) {
-          relatorio += "Salto nos arquivos de precipitacao identificado\nFaltando arquivo: " +
-                       nomeArquivoPrevisao(utilitarios, modelo, dados.dataRodada, dia - 1) + "\n";
-          ultimoResultado.codigo = 197;
-          return 203;
+          // on purpose only the code changes: the message stays the last reader's
+          return falhar("Salto nos arquivos de precipitacao identificado\nFaltando arquivo: " +
+                            nomeArquivoPrevisao(utilitarios, modelo, dados.dataRodada, dia - 1) +
+                            "\n",
+                        197);
         }
-        arquivos.validar(modelo, caminho);
-        if (relatarFalha("Verificacao falhou para " + caminho + "\n")) return 203;
-        if (!arquivos.coordenadasPresentes(subBacia, modelo, nome)) return 203;
+        ultimoResultado = arquivos.validar(modelo, caminho);
+        if (relatarFalha("Verificacao falhou para " + caminho + "\n")) return statusReprovado;
+        if (const std::string* ausente = arquivos.coordenadaAusente(subBacia, modelo))
+          return falharCoordenada(nome, subBacia, modelo, *ausente);
       }
     }
   }
   relatorio += "Arquivos de precipitacao prevista OK\n";
-  return 200;
+  return statusAprovado;
 }

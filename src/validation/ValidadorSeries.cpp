@@ -13,10 +13,10 @@ int32_t Validador::validarArquivosEvapotranspiracao() {
     leitor.caminho = caminhoEntrada(subBacia + "_EVAPOTRANSPIRACAO.txt");
     ultimoResultado = leitor.validar();
     if (relatarFalha("Verificacao falhou para o seguinte arquivo: " + leitor.caminho + "\n"))
-      return 203;
+      return statusReprovado;
   }
   relatorio += std::string("Arquivos de ") + "evapotranspiracao" + " OK\n";
-  return 200;
+  return statusAprovado;
 }
 
 int32_t Validador::validarArquivosConfiguracaoPostos() {
@@ -26,22 +26,22 @@ int32_t Validador::validarArquivosConfiguracaoPostos() {
     leitor.caminho = caminhoEntrada(subBacia + "_POSTOS_PLU.txt");
     ultimoResultado = leitor.validar();
     if (relatarFalha("Verificacao falhou para o seguinte arquivo: " + leitor.caminho + "\n"))
-      return 203;
+      return statusReprovado;
     const std::vector<std::string> postos = leitor.identificadores;
     for (const std::string& posto : postos) {
       const std::string caminhoChuva = caminhoEntrada(posto + "_c.txt");
       // the upper-case suffix is enough here; the observed-rain step opens the lower-case name
       if (!utilitarios.arquivoExiste(caminhoChuva) &&
           !utilitarios.arquivoExiste(caminhoEntrada(posto + "_C.txt"))) {
-        relatorio += "Arquivo de posto " + caminhoChuva + " nao encontrado e requerido por " +
-                     subBacia + "_POSTOS_PLU.txt\n";
-        return 203;
+        // the last result stays the gauge list's: its passing code is the one shown
+        return falhar("Arquivo de posto " + caminhoChuva + " nao encontrado e requerido por " +
+                      subBacia + "_POSTOS_PLU.txt\n");
       }
     }
     dadosSubBacias[subBacia].postos = postos;
   }
   relatorio += "Arquivos de configuracao de postos OK\n";
-  return 200;
+  return statusAprovado;
 }
 
 int32_t Validador::validarArquivosPostosPluviometricos() {
@@ -56,11 +56,11 @@ int32_t Validador::validarArquivosPostosPluviometricos() {
       leitor.dataRodada = dados.dataRodada;
       leitor.identificadorEsperado = minusculas(posto);
       ultimoResultado = leitor.validar();
-      if (relatarFalha("Verificacao falhou para " + leitor.caminho + "\n")) return 203;
+      if (relatarFalha("Verificacao falhou para " + leitor.caminho + "\n")) return statusReprovado;
     }
   }
   relatorio += "Arquivos de postos pluviometricos OK\n";
-  return 200;
+  return statusAprovado;
 }
 
 int32_t Validador::validarArquivosVazaoVerificada() {
@@ -74,8 +74,8 @@ int32_t Validador::validarArquivosVazaoVerificada() {
     leitor.numeroKts = dados.numeroKts;
     ultimoResultado = leitor.validar();
     if (relatarFalha("Verificacao falhou para o seguinte arquivo: " + leitor.caminho + "\n"))
-      return 203;
+      return statusReprovado;
   }
   relatorio += "Arquivos de vazao verificada OK\n";
-  return 200;
+  return statusAprovado;
 }

@@ -4,20 +4,11 @@
 #include <boost/filesystem.hpp>
 #include <gtest/gtest.h>
 
+#include "apoio/LinhasConsole.h"
 #include "apoio/PastaCaso.h"
 #include "validation/Validador.h"
 
 namespace {
-
-const std::string prefixo = "[ZEL-KOVA] [VAL] ";
-
-// Report lines of the run, without their tag.
-std::vector<std::string> linhasDoRelatorio(const Saida& saida) {
-  std::vector<std::string> relatorio;
-  for (const std::string& linha : saida.linhas())
-    if (linha.rfind(prefixo, 0) == 0) relatorio.push_back(linha.substr(prefixo.size()));
-  return relatorio;
-}
 
 // The console of a failed validation from its code line on.
 std::vector<std::string> desdeOCodigo(const Saida& saida) {
@@ -64,7 +55,7 @@ TEST(ConfiguracaoTeste, ZelConfSemChavesEAvisoEContinua) {
       "semente (9952)",
       "Arquivo zel.conf OK",
       "Realizando validacao do arquivo caso.txt"};
-  const std::vector<std::string> relatorio = linhasDoRelatorio(saida);
+  const std::vector<std::string> relatorio = linhasDoRelatorio(saida.linhas());
   ASSERT_LE(esperadas.size(), relatorio.size());
   EXPECT_EQ(esperadas,
             std::vector<std::string>(relatorio.begin(), relatorio.begin() + esperadas.size()));
@@ -126,14 +117,10 @@ TEST(ConfiguracaoTeste, PassoQueFalha) {
     const std::string caminho = pasta.entrada(caso.arquivo, caso.conteudo);
     if (caso.conteudo[0] == '<') boost::filesystem::remove(caminho);
     if (caso.conteudo == "<pasta>") boost::filesystem::create_directory(caminho);
-    std::vector<std::string> esperadas = {"[ZEL-KOVA] [ERRO] Falha na validacao. Codigo: " +
-                                          std::to_string(caso.codigo)};
-    for (std::string linha : caso.relatorio) {
-      const auto marca = linha.find("<caminho>");
-      if (marca != std::string::npos) linha.replace(marca, 9, caminho);
-      esperadas.push_back(prefixo + linha);
-    }
-    esperadas.push_back("[ZEL-KOVA] [ERRO] A rotina ZEL-KOVA nao sera executada");
+    std::vector<std::string> esperadas = {inicioFalhaValidacao + std::to_string(caso.codigo)};
+    for (const std::string& linha : caso.relatorio)
+      esperadas.push_back(etiquetaRelatorio + trocarMarca(linha, "<caminho>", caminho));
+    esperadas.push_back(linhaNaoExecutada);
     const Saida saida = pasta.executar();
     EXPECT_EQ(203, saida.codigo);
     EXPECT_EQ(esperadas, desdeOCodigo(saida));

@@ -7,11 +7,11 @@
 #include <boost/regex.hpp>
 #include <gtest/gtest.h>
 
+#include "apoio/LinhasConsole.h"
 #include "apoio/PastaCaso.h"
 
 namespace {
 
-const std::string val = "[ZEL-KOVA] [VAL] ";
 const std::string inicioGrade = "Realizando validacao dos arquivos de pontos de grade por modelo";
 const std::string fimGrade = "Arquivos de pontos de grade por modelo OK";
 const std::string inicioNovo =
@@ -19,7 +19,6 @@ const std::string inicioNovo =
 const std::string inicioAntigo =
     "Realizando validacao dos arquivos de precipitacao prevista (modelo antigo)";
 const std::string fimPrevisao = "Arquivos de precipitacao prevista OK";
-const std::string naoExecutada = "[ZEL-KOVA] [ERRO] A rotina ZEL-KOVA nao sera executada";
 
 // A change to the example's input files: a file written (empty name: none) and files removed.
 struct Mudanca {
@@ -47,7 +46,7 @@ std::string configuracaoAntiga() {
 
 std::vector<std::string> trechoDesde(const std::vector<std::string>& linhas, size_t quantidade) {
   for (size_t i = 0; i < linhas.size(); ++i) {
-    if (linhas[i] == val + inicioGrade) {
+    if (linhas[i] == etiquetaRelatorio + inicioGrade) {
       return {linhas.begin() + i, linhas.begin() + std::min(linhas.size(), i + quantidade)};
     }
   }
@@ -69,21 +68,18 @@ void verificar(const std::vector<Caso>& casos) {
     const std::vector<std::string> linhas = saida.linhas();
     EXPECT_EQ(caso.falha == 0 ? 0 : 203, saida.codigo);
     std::vector<std::string> esperado;
-    for (std::string linha : caso.trecho) {
-      const auto marca = linha.find("<entrada>");
-      if (marca != std::string::npos)
-        linha.replace(marca, 9, juntar(pasta.caminho("Arq_Entrada"), ""));
-      esperado.push_back(val + linha);
+    for (const std::string& linha : caso.trecho) {
+      esperado.push_back(etiquetaRelatorio +
+                         trocarMarca(linha, "<entrada>", juntar(pasta.caminho("Arq_Entrada"), "")));
     }
-    if (caso.falha != 0) esperado.push_back(naoExecutada);  // right after the report
+    if (caso.falha != 0) esperado.push_back(linhaNaoExecutada);  // right after the report
     EXPECT_EQ(esperado, trechoDesde(linhas, esperado.size()));
     const std::string linhaFinal =
-        caso.falha == 0
-            ? "[ZEL-KOVA] Validacao dos arquivos de entrada concluida com sucesso"
-            : "[ZEL-KOVA] [ERRO] Falha na validacao. Codigo: " + std::to_string(caso.falha);
+        caso.falha == 0 ? "[ZEL-KOVA] Validacao dos arquivos de entrada concluida com sucesso"
+                        : inicioFalhaValidacao + std::to_string(caso.falha);
     EXPECT_EQ(1, std::count(linhas.begin(), linhas.end(), linhaFinal));
     if (caso.falha != 0) {
-      EXPECT_EQ(naoExecutada, linhas.back());
+      EXPECT_EQ(linhaNaoExecutada, linhas.back());
     }
   }
 }

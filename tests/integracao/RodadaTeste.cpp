@@ -8,6 +8,7 @@
 #include <boost/regex.hpp>
 #include <gtest/gtest.h>
 
+#include "apoio/LinhasConsole.h"
 #include "apoio/PastaCaso.h"
 
 namespace {
@@ -48,15 +49,6 @@ bool contem(const std::vector<std::string>& linhas, const std::string& linha) {
   for (const std::string& atual : linhas)
     if (atual == linha) return true;
   return false;
-}
-
-// Lines that begin with the text, in order.
-std::vector<std::string> comecandoCom(const std::vector<std::string>& linhas,
-                                      const std::string& inicio) {
-  std::vector<std::string> resultado;
-  for (const std::string& linha : linhas)
-    if (linha.rfind(inicio, 0) == 0) resultado.push_back(linha);
-  return resultado;
 }
 
 }  // namespace
@@ -105,14 +97,10 @@ TEST(RodadaTeste, EstruturaDePastasRecusada) {
     const std::string raiz = juntar(pasta.raiz(), "");
     std::vector<std::string> esperadas = comCabecalho(
         {"[ZEL-KOVA] Iniciando validacao da estrutura de pastas e integridade do programa",
-         "[ZEL-KOVA] [ERRO] Falha na validacao. Codigo: " + std::to_string(caso.codigo)});
-    for (std::string linha : caso.mensagem) {
-      for (const auto& [marca, valor] :
-           {std::pair<std::string, std::string>{"<raiz>", raiz}, {"<sep>", juntar("", "")}}) {
-        const auto posicao = linha.find(marca);
-        if (posicao != std::string::npos) linha.replace(posicao, marca.size(), valor);
-      }
-      esperadas.push_back("[ZEL-KOVA] [VAL] " + linha);
+         inicioFalhaValidacao + std::to_string(caso.codigo)});
+    for (const std::string& linha : caso.mensagem) {
+      esperadas.push_back(etiquetaRelatorio +
+                          trocarMarca(trocarMarca(linha, "<raiz>", raiz), "<sep>", juntar("", "")));
     }
     esperadas.push_back("[ZEL-KOVA] [ERRO] Processamento interrompido");
     EXPECT_EQ(esperadas, saida.linhas());
@@ -134,10 +122,10 @@ TEST(RodadaTeste, FalhaNaValidacaoNaoExecutaModelo) {
   const Saida saida = pasta.executar();
   const std::vector<std::string> linhas = saida.linhas();
   EXPECT_EQ(203, saida.codigo);
-  EXPECT_TRUE(contem(linhas, "[ZEL-KOVA] [ERRO] Falha na validacao. Codigo: 197"));
-  EXPECT_TRUE(contem(linhas, "[ZEL-KOVA] [VAL] Arquivo caso.txt nao encontrado em: " +
+  EXPECT_TRUE(contem(linhas, inicioFalhaValidacao + "197"));
+  EXPECT_TRUE(contem(linhas, etiquetaRelatorio + "Arquivo caso.txt nao encontrado em: " +
                                  juntar(pasta.caminho("Arq_Entrada"), "caso.txt")));
-  EXPECT_EQ("[ZEL-KOVA] [ERRO] A rotina ZEL-KOVA nao sera executada", linhas.back());
+  EXPECT_EQ(linhaNaoExecutada, linhas.back());
   EXPECT_TRUE(comecandoCom(linhas, "[ZEL-KOVA] Status:").empty());
   EXPECT_EQ(linhas, linhasDoLog(pasta.log()));
 }
@@ -145,8 +133,10 @@ TEST(RodadaTeste, FalhaNaValidacaoNaoExecutaModelo) {
 TEST(RodadaTeste, ExecucaoDoModeloComCargaMensagensEProgresso) {
   PastaCaso pasta;
   pasta.copiarExemplo();
+  // three phases of 3 s with a look of the polling in the middle of each (1.5, 4.5 and 7.5 s):
+  // a loaded machine may shift the looks by up to 1.5 s without changing what each one sees
   pasta.roteiroModelo(
-      "estado 700 2000\n"
+      "estado 700 3000\n"
       "mensagem Primeira mensagem\n"
       "mensagem\n"
       "mensagem Segunda mensagem\n"
@@ -166,7 +156,7 @@ TEST(RodadaTeste, ExecucaoDoModeloComCargaMensagensEProgresso) {
       comecandoCom(linhas, "[ZEL-KOVA] Executando carga de dados. Tempo decorrido: ");
   ASSERT_EQ(1u, carga.size());
   EXPECT_TRUE(casa(carga[0],
-                   "\\[ZEL-KOVA\\] Executando carga de dados\\. Tempo decorrido: [12] "
+                   "\\[ZEL-KOVA\\] Executando carga de dados\\. Tempo decorrido: [1-3] "
                    "segundo\\(s\\)"));
   // the model is still in 200 at the next poll: its messages are not shown again
   EXPECT_EQ(1u, comecandoCom(linhas, "[ZEL-KOVA] Primeira mensagem").size());
@@ -175,7 +165,7 @@ TEST(RodadaTeste, ExecucaoDoModeloComCargaMensagensEProgresso) {
   const auto progresso = comecandoCom(linhas, "[ZEL-KOVA] Progresso: ");
   ASSERT_GE(progresso.size(), 2u);
   EXPECT_TRUE(casa(progresso[0],
-                   "\\[ZEL-KOVA\\] Progresso: 1/4 bacia\\(s\\) processada\\(s\\) em [45] "
+                   "\\[ZEL-KOVA\\] Progresso: 1/4 bacia\\(s\\) processada\\(s\\) em [4-6] "
                    "segundo\\(s\\)"));
   EXPECT_TRUE(casa(progresso.back(),
                    "\\[ZEL-KOVA\\] Progresso: 3/4 bacia\\(s\\) processada\\(s\\) em "
@@ -226,9 +216,11 @@ TEST(RodadaTeste, CodigoDoModeloVaiParaOStatusEASaida) {
       EXPECT_EQ(1, std::count(linhas.begin(), linhas.end(), caso.falha));
     }
     ASSERT_GE(linhas.size(), 3u);
+    // at least the first wait of the polling (less the library's load, which starts the clock),
+    // and less than ten seconds
     EXPECT_TRUE(
         casa(linhas[linhas.size() - 3],
-             "\\[ZEL-KOVA\\] Progresso: 0/0 bacia\\(s\\) processada\\(s\\) em 1\\.[45][0-9] "
+             "\\[ZEL-KOVA\\] Progresso: 0/0 bacia\\(s\\) processada\\(s\\) em [1-9]\\.[0-9]{2} "
              "segundo\\(s\\)"));
     EXPECT_EQ("[ZEL-KOVA] Status: " + caso.status, linhas[linhas.size() - 2]);
     EXPECT_EQ("[ZEL-KOVA] Finalizando programa", linhas.back());
@@ -344,10 +336,8 @@ TEST(RodadaTeste, ArredoresDoProcessoNoLinux) {
     EXPECT_EQ(caso.codigo, saida.codigo);
     if (!caso.console.empty()) {
       std::vector<std::string> esperadas = caso.console;
-      for (std::string& esperada : esperadas) {
-        const auto posicao = esperada.find("<raiz>");
-        if (posicao != std::string::npos) esperada.replace(posicao, 6, pasta.raiz());
-      }
+      for (std::string& esperada : esperadas)
+        esperada = trocarMarca(esperada, "<raiz>", pasta.raiz());
       EXPECT_EQ(esperadas, saida.linhas());
     }
     if (caso.rodadaNoLog) {

@@ -37,8 +37,8 @@ TEST(PlataformaTeste, BibliotecaRelativaAoDiretorioAtual) {
   const boost::filesystem::path anterior = boost::filesystem::current_path();
   boost::filesystem::current_path(pasta.caminho());
   plataforma::definirPastaBibliotecas("bin");
-  void* presente = plataforma::carregarBiblioteca(juntar("bin", "ZEL-KOVA.dll"));
-  void* ausente = plataforma::carregarBiblioteca(juntar("bin", "OUTRA.dll"));
+  plataforma::Biblioteca* presente = plataforma::carregarBiblioteca(juntar("bin", "ZEL-KOVA.dll"));
+  plataforma::Biblioteca* ausente = plataforma::carregarBiblioteca(juntar("bin", "OUTRA.dll"));
   boost::filesystem::current_path(anterior);
   ASSERT_NE(nullptr, presente);
   EXPECT_NE(nullptr, plataforma::obterFuncao(presente, "executarZelKovaCompartilhado"));

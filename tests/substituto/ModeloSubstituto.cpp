@@ -12,6 +12,7 @@
 #include <string>
 #include <thread>
 
+#include "run/AcessoCompartilhado.h"
 #include "run/ContextoExecucao.h"
 
 #ifdef _WIN32

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "apoio/Arquivos.h"
+#include "apoio/LinhasConsole.h"
 #include "validation/Validador.h"
 
 namespace {
@@ -61,11 +62,8 @@ void verificarPrevisao(const std::vector<CasoPrevisao>& casos, bool modeloNovo) 
     validador.dadosSubBacias["Rio1"].diasPrevisao = caso.diasPrevisao;
     EXPECT_EQ(caso.status, modeloNovo ? validador.validarPrecipitacaoPrevistaModeloNovo()
                                       : validador.validarPrecipitacaoPrevistaModeloAntigo());
-    const auto naPasta = [&pasta](std::string texto) {
-      for (auto marca = texto.find("<pasta>"); marca != std::string::npos;
-           marca = texto.find("<pasta>"))
-        texto.replace(marca, 7, juntar(pasta.caminho("Arq_Entrada"), ""));
-      return texto;
+    const auto naPasta = [&pasta](const std::string& texto) {
+      return trocarMarca(texto, "<pasta>", juntar(pasta.caminho("Arq_Entrada"), ""));
     };
     EXPECT_EQ((modeloNovo ? inicioNovo : inicioAntigo) + naPasta(caso.relatorio),
               validador.relatorio);
