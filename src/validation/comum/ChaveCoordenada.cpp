@@ -1,0 +1,138 @@
+#include "validation/comum/ChaveCoordenada.h"
+
+namespace {
+
+// Offset that makes every value of -180 to 180 in ten-thousandths positive.
+constexpr int64_t deslocamento = 1800000;
+
+// A value as 2 * (ten-thousandths + deslocamento), plus one for minus zero; 32 bits hold it.
+uint64_t codigoValor(bool negativo, int64_t decimosMilesimos) {
+  const int64_t valor = negativo ? -decimosMilesimos : decimosMilesimos;
+  return static_cast<uint64_t>(2 * (valor + deslocamento) + (negativo && valor == 0 ? 1 : 0));
+}
+
+// Reads "[-]digits[.digits]" with at most `casas` decimals into ten-thousandths; the leading
+// zeros of any length are skipped, and a value past 180 never reaches here.
+bool lerValor(std::string_view texto, size_t casas, uint64_t& codigo) {
+  size_t posicao = 0;
+  const bool negativo = !texto.empty() && texto[0] == '-';
+  if (negativo) ++posicao;
+  int64_t inteiro = 0;
+  size_t digitos = 0;
+  while (posicao < texto.size() && texto[posicao] >= '0' && texto[posicao] <= '9') {
+    inteiro = inteiro * 10 + (texto[posicao] - '0');
+    if (inteiro > 180) return false;
+    ++posicao;
+    ++digitos;
+  }
+  if (digitos == 0) return false;
+  int64_t fracao = 0;
+  size_t lidas = 0;
+  if (posicao < texto.size()) {
+    if (texto[posicao] != '.') return false;
+    ++posicao;
+    while (posicao < texto.size() && lidas < casas && texto[posicao] >= '0' &&
+           texto[posicao] <= '9') {
+      fracao = fracao * 10 + (texto[posicao] - '0');
+      ++posicao;
+      ++lidas;
+    }
+    if (lidas == 0 || posicao != texto.size()) return false;
+  }
+  for (size_t i = lidas; i < 4; ++i) fracao *= 10;
+  codigo = codigoValor(negativo, inteiro * 10000 + fracao);
+  return true;
+}
+
+void escreverValor(std::string& texto, uint64_t codigo) {
+  const int64_t valor = static_cast<int64_t>(codigo / 2) - deslocamento;
+  if (valor < 0 || codigo % 2 == 1) texto += '-';
+  const int64_t absoluto = valor < 0 ? -valor : valor;
+  texto += std::to_string(absoluto / 10000);
+  texto += '.';
+  const std::string fracao = std::to_string(absoluto % 10000);
+  texto.append(4 - fracao.size(), '0');
+  texto += fracao;
+}
+
+}  // namespace
+
+CodigoCoordenada codigoCoordenada(std::string_view longitude, std::string_view latitude) {
+  uint64_t primeiro = 0;
+  uint64_t segundo = 0;
+  lerValor(longitude, 3, primeiro);
+  lerValor(latitude, 3, segundo);
+  return primeiro << 32 | segundo;
+}
+
+bool codigoDaChave(std::string_view chave, CodigoCoordenada& codigo) {
+  const size_t espaco = chave.find(' ');
+  if (espaco == std::string_view::npos) return false;
+  uint64_t primeiro = 0;
+  uint64_t segundo = 0;
+  const std::string_view longitude = chave.substr(0, espaco);
+  const std::string_view latitude = chave.substr(espaco + 1);
+  // the key writes exactly four decimals
+  if (longitude.size() < 6 || longitude[longitude.size() - 5] != '.' || latitude.size() < 6 ||
+      latitude[latitude.size() - 5] != '.')
+    return false;
+  if (!lerValor(longitude, 4, primeiro) || !lerValor(latitude, 4, segundo)) return false;
+  codigo = primeiro << 32 | segundo;
+  return true;
+}
+
+std::string chaveDoCodigo(CodigoCoordenada codigo) {
+  std::string texto;
+  escreverValor(texto, codigo >> 32);
+  texto += ' ';
+  escreverValor(texto, codigo & 0xFFFFFFFFu);
+  return texto;
+}
+
+size_t IndiceCoordenadas::vaga(CodigoCoordenada codigo) const {
+  // a multiplicative hash spreads neighbouring grid points over the table
+  size_t posicao =
+      static_cast<size_t>((codigo * 0x9E3779B97F4A7C15ull) >> 20) & (codigos.size() - 1);
+  while (numeros[posicao] != ausente && codigos[posicao] != codigo)
+    posicao = (posicao + 1) & (codigos.size() - 1);
+  return posicao;
+}
+
+void IndiceCoordenadas::crescer() {
+  std::vector<CodigoCoordenada> antigos;
+  std::vector<uint32_t> antigosNumeros;
+  antigos.swap(codigos);
+  antigosNumeros.swap(numeros);
+  const size_t capacidade = antigos.empty() ? 1024 : antigos.size() * 2;
+  codigos.assign(capacidade, 0);
+  numeros.assign(capacidade, ausente);
+  for (size_t i = 0; i < antigos.size(); ++i) {
+    if (antigosNumeros[i] == ausente) continue;
+    const size_t destino = vaga(antigos[i]);
+    codigos[destino] = antigos[i];
+    numeros[destino] = antigosNumeros[i];
+  }
+}
+
+uint32_t IndiceCoordenadas::inserir(CodigoCoordenada codigo, bool& novo) {
+  // at most half full, so a probe ends soon
+  if (2 * (quantidade + 1) > codigos.size()) crescer();
+  const size_t posicao = vaga(codigo);
+  novo = numeros[posicao] == ausente;
+  if (novo) {
+    codigos[posicao] = codigo;
+    numeros[posicao] = static_cast<uint32_t>(quantidade++);
+  }
+  return numeros[posicao];
+}
+
+uint32_t IndiceCoordenadas::posicao(CodigoCoordenada codigo) const {
+  if (codigos.empty()) return ausente;
+  return numeros[vaga(codigo)];
+}
+
+void IndiceCoordenadas::limpar() {
+  codigos.clear();
+  numeros.clear();
+  quantidade = 0;
+}

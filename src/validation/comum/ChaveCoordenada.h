@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A longitude and latitude pair as one integer: each value in ten-thousandths, with a mark of its
+// own for minus zero, so two pairs share a code exactly when their "%3.4f %3.4f" keys are equal.
+using CodigoCoordenada = uint64_t;
+
+// Code of a value pair read from the files: each text an integer or a decimal with up to three
+// decimals (an optional minus sign, no other sign) and within -180 to 180.
+CodigoCoordenada codigoCoordenada(std::string_view longitude, std::string_view latitude);
+
+// Code of a "%3.4f %3.4f" key of values within -180 to 180; false for a text of another form.
+bool codigoDaChave(std::string_view chave, CodigoCoordenada& codigo);
+
+// The "%3.4f %3.4f" key of a code.
+std::string chaveDoCodigo(CodigoCoordenada codigo);
+
+// Codes numbered 0, 1, 2... in the order they first came; a flat table, for the millions of
+// look-ups of the forecast files.
+class IndiceCoordenadas {
+ public:
+  static constexpr uint32_t ausente = UINT32_MAX;
+
+  // Number of codigo, numbering it first when it is new; novo says which.
+  uint32_t inserir(CodigoCoordenada codigo, bool& novo);
+  uint32_t posicao(CodigoCoordenada codigo) const;
+  size_t tamanho() const { return quantidade; }
+  void limpar();
+
+ private:
+  size_t vaga(CodigoCoordenada codigo) const;
+  void crescer();
+
+  // an empty slot holds number ausente
+  std::vector<CodigoCoordenada> codigos;
+  std::vector<uint32_t> numeros;
+  size_t quantidade = 0;
+};
