@@ -105,16 +105,11 @@ void LeitorPrecipitacaoPrevista::lerLinhasFormatoNovo(std::istream& arquivo, Res
   while (lerLinha(arquivo, linha)) {
     separarElementos(linha, campos);
     const size_t quantidade = campos.size();
-    const bool conhecida = quantidade >= 2 && coordenadaConhecida(campos[0], campos[1]);
-    double longitude = 0.0;
-    double latitude = 0.0;
     for (size_t i = 0; i < quantidade; ++i) {
       if (i == 0) {
-        if (!conhecida)
-          longitude = verificarCoordenada(campos[i], resultado, linha, "longitude", -180, 180);
+        verificarCoordenada(campos[i], resultado, linha, "longitude", -180, 180);
       } else if (i == 1) {
-        if (!conhecida)
-          latitude = verificarCoordenada(campos[i], resultado, linha, "latitude", -90, 90);
+        verificarCoordenada(campos[i], resultado, linha, "latitude", -90, 90);
       } else {
         verificarPrecipitacao(campos[i], resultado, linha);
       }
@@ -133,7 +128,7 @@ void LeitorPrecipitacaoPrevista::lerLinhasFormatoNovo(std::istream& arquivo, Res
     if (quantidade == 0) verificarCoordenada("", resultado, linha, "longitude", -180, 180);
     if (quantidade == 1) verificarCoordenada("", resultado, linha, "latitude", -90, 90);
     if (!resultado.valido()) return;
-    if (!conhecida) guardarCoordenada(longitude, latitude, campos[0], campos[1]);
+    guardarCoordenada(campos[0], campos[1]);
     ++numeroLinha;
   }
 }
@@ -146,15 +141,11 @@ void LeitorPrecipitacaoPrevista::lerLinhasFormatoAntigo(std::istream& arquivo,
     camposVarredura(linha, 2, campos);
     const std::string_view textoLongitude = aparado(campos[0]);
     const std::string_view textoLatitude = aparado(campos[1]);
-    if (!coordenadaConhecida(textoLongitude, textoLatitude)) {
-      const double longitude =
-          verificarCoordenada(textoLongitude, resultado, linha, "longitude", -180, 180);
-      if (!resultado.valido()) return;
-      const double latitude =
-          verificarCoordenada(textoLatitude, resultado, linha, "latitude", -90, 90);
-      if (!resultado.valido()) return;
-      guardarCoordenada(longitude, latitude, textoLongitude, textoLatitude);
-    }
+    verificarCoordenada(textoLongitude, resultado, linha, "longitude", -180, 180);
+    if (!resultado.valido()) return;
+    verificarCoordenada(textoLatitude, resultado, linha, "latitude", -90, 90);
+    if (!resultado.valido()) return;
+    guardarCoordenada(textoLongitude, textoLatitude);
     verificarPrecipitacao(aparado(campos[2]), resultado, linha);
   };
   // never the first-line marker: line 1 may be blank
@@ -163,93 +154,62 @@ void LeitorPrecipitacaoPrevista::lerLinhasFormatoAntigo(std::istream& arquivo,
 
 // Everything handed on belongs to the file just validated, never to an earlier one.
 void LeitorPrecipitacaoPrevista::limpar() {
-  // the lines of the last file serve only with the index they were read with
-  const size_t tamanhoIndice = indice != nullptr ? indice->size() : 0;
-  if (indice != indiceConhecido || tamanhoIndice != tamanhoIndiceConhecido) {
-    conhecidas.limpar();
-    indiceConhecido = indice;
-    tamanhoIndiceConhecido = tamanhoIndice;
-  }
-  lidas.limpar();
-  presentes.assign(tamanhoIndice, false);
+  presentes.assign(indice != nullptr ? indice->tamanho() : 0, false);
   coordenadas.clear();
   mapaCoordenadas.clear();
   menorRepetida.clear();
 }
 
-// A key seen before is a repeat; the smallest one is reported once the file is read.
-void LeitorPrecipitacaoPrevista::guardarCoordenada(double longitude, double latitude,
-                                                   std::string_view textoLongitude,
-                                                   std::string_view textoLatitude) {
-  textoCoordenada(longitude, latitude, chave);
-  uint32_t posicao = semPosicao;
-  if (indice != nullptr) {
-    const auto indicada = indice->find(chave);
-    if (indicada != indice->end()) posicao = indicada->second;
-    lidas.linhas.push_back(
-        {lidas.texto.size(), textoLongitude.size(), textoLatitude.size(), posicao});
-    lidas.texto.append(textoLongitude).append(textoLatitude);
-  }
-  if (posicao != semPosicao) {
-    marcarPresente(posicao, textoLongitude, textoLatitude);
-  } else if (!chaves.insert(chave).second && (menorRepetida.empty() || chave < menorRepetida)) {
-    menorRepetida = chave;
-  }
-}
-
-// Whether this line of the last file had the same coordinate texts and their key is indexed; if
-// so the key is marked present, as guardarCoordenada would.
-bool LeitorPrecipitacaoPrevista::coordenadaConhecida(std::string_view longitude,
-                                                     std::string_view latitude) {
-  const auto linhaAtual = static_cast<size_t>(numeroLinha - 1);
-  if (linhaAtual >= conhecidas.linhas.size()) return false;
-  const LinhasLidas::Linha& conhecida = conhecidas.linhas[linhaAtual];
-  const std::string_view texto = conhecidas.texto;
-  if (conhecida.posicao == semPosicao ||
-      texto.substr(conhecida.inicio, conhecida.tamanhoLongitude) != longitude ||
-      texto.substr(conhecida.inicio + conhecida.tamanhoLongitude, conhecida.tamanhoLatitude) !=
-          latitude) {
-    return false;
-  }
-  lidas.linhas.push_back(
-      {lidas.texto.size(), longitude.size(), latitude.size(), conhecida.posicao});
-  lidas.texto.append(longitude).append(latitude);
-  marcarPresente(conhecida.posicao, longitude, latitude);
-  return true;
-}
-
-// An indexed key already present is a repeat; its text is written only then.
-void LeitorPrecipitacaoPrevista::marcarPresente(uint32_t posicao, std::string_view longitude,
-                                                std::string_view latitude) {
-  if (!presentes[posicao]) {
+// A key seen before is a repeat; the smallest one is reported once the file is read. The texts
+// passed the coordinate checks: an integer or a decimal with up to three decimals, in range.
+void LeitorPrecipitacaoPrevista::guardarCoordenada(std::string_view longitude,
+                                                   std::string_view latitude) {
+  const CodigoCoordenada codigo = codigoCoordenada(longitude, latitude);
+  const uint32_t posicao = indice != nullptr ? indice->posicao(codigo) : IndiceCoordenadas::ausente;
+  if (posicao != IndiceCoordenadas::ausente) {
+    if (presentes[posicao]) anotarRepetida(codigo);
     presentes[posicao] = true;
     return;
   }
-  textoCoordenada(lerReal(longitude), lerReal(latitude), chave);
+  bool nova = false;
+  chaves.inserir(codigo, nova);
+  if (!nova) {
+    anotarRepetida(codigo);
+  } else if (indice == nullptr) {
+    codigosLidos.push_back(codigo);
+  }
+}
+
+// The key text is written only for a repeat.
+void LeitorPrecipitacaoPrevista::anotarRepetida(CodigoCoordenada codigo) {
+  const std::string chave = chaveDoCodigo(codigo);
   if (menorRepetida.empty() || chave < menorRepetida) menorRepetida = chave;
 }
 
-// Without an index the keys go to the two lists; either way the set is let go of.
+// Without an index the keys go to the two lists; either way the file's own keys are let go of.
 void LeitorPrecipitacaoPrevista::listar() {
-  if (indice == nullptr) {
-    coordenadas.assign(chaves.begin(), chaves.end());
-    std::sort(coordenadas.begin(), coordenadas.end());
-    for (const std::string& texto : coordenadas)
-      mapaCoordenadas.emplace_hint(mapaCoordenadas.end(), texto, true);
-  }
-  std::unordered_set<std::string>().swap(chaves);
-  if (!lidas.linhas.empty()) std::swap(conhecidas, lidas);
+  for (const CodigoCoordenada codigo : codigosLidos) coordenadas.push_back(chaveDoCodigo(codigo));
+  std::sort(coordenadas.begin(), coordenadas.end());
+  for (const std::string& texto : coordenadas)
+    mapaCoordenadas.emplace_hint(mapaCoordenadas.end(), texto, true);
+  chaves.limpar();
+  std::vector<CodigoCoordenada>().swap(codigosLidos);
 }
 
-double LeitorPrecipitacaoPrevista::verificarCoordenada(std::string_view valor, Resultado& resultado,
-                                                       std::string_view linha, const char* nome,
-                                                       int32_t minimo, int32_t maximo) {
+void LeitorPrecipitacaoPrevista::verificarCoordenada(std::string_view valor, Resultado& resultado,
+                                                     std::string_view linha, const char* nome,
+                                                     int32_t minimo, int32_t maximo) {
+  // the common form within its bounds passes at once; any other text takes the whole check
+  int64_t decimos = 0;
+  if (decimosMilesimosCoordenada(valor, decimos) && decimos >= minimo * int64_t{10000} &&
+      decimos <= maximo * int64_t{10000})
+    return;
   // the two format findings end at the value: no line piece
   if (!converteReal(valor)) {
     resultado = {
         std::string("Valor de ") + nome + " não numérico" + trechoValorLido(std::string(valor)),
         105};
-    return 0.0;
+    return;
   }
   // nan, inf, a plus sign, an exponent or a fourth decimal pass the numeric test but not this one
   if (!ehInteiroSimples(valor) && !ehDecimalAteTresCasas(valor)) {
@@ -257,7 +217,7 @@ double LeitorPrecipitacaoPrevista::verificarCoordenada(std::string_view valor, R
                      "Formato esperado: número inteiro ou decimal com até 3 casas" +
                      trechoValorLido(std::string(valor)),
                  105};
-    return 0.0;
+    return;
   }
   const double coordenada = lerReal(valor);
   // the bound stands between the value and the line
@@ -272,7 +232,6 @@ double LeitorPrecipitacaoPrevista::verificarCoordenada(std::string_view valor, R
                      textoInteiro(maximo) + trechoLinhaNumero(std::string(linha), numeroLinha),
                  105};
   }
-  return coordenada;
 }
 
 // A plain decimal without a minus sign passes at once; any other text takes the whole check.

@@ -4,7 +4,6 @@
 #include <map>
 #include <stdexcept>
 #include <string>
-#include <string_view>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -17,6 +16,7 @@
 #include "series/LeitorPontosGrade.h"
 #include "series/LeitorPrecipitacaoPrevista.h"
 #include "validation/Validador.h"
+#include "validation/comum/ChaveCoordenada.h"
 #include "validation/comum/Mensagens.h"
 #include "validation/comum/Texto.h"
 
@@ -171,12 +171,13 @@ class ArquivosPrevisao {
   // The first grid coordinate of the sub-basin and model, in their order, that is no key of the
   // file just validated; null when the file holds them all.
   const std::string* coordenadaAusente(const std::string& subBacia, const std::string& modelo) {
-    const auto grade = coordenadasGrade.find(subBacia + "__" + radicalModelo(modelo));
-    if (grade == coordenadasGrade.end()) return nullptr;
-    const auto& indice = dadosModelo(modelo).indice;
-    for (const std::string& coordenada : grade->second) {
-      const auto posicao = indice.find(coordenada);
-      if (posicao == indice.end() || !(*presentes)[posicao->second]) return &coordenada;
+    const Modelo& dados = dadosModelo(modelo);
+    const auto posicoes = dados.posicoes.find(subBacia);
+    if (posicoes == dados.posicoes.end()) return nullptr;
+    const std::vector<uint32_t>& numeros = posicoes->second.numeros;
+    for (size_t i = 0; i < numeros.size(); ++i) {
+      if (numeros[i] == IndiceCoordenadas::ausente || !(*presentes)[numeros[i]])
+        return &(*posicoes->second.grade)[i];
     }
     return nullptr;
   }
@@ -186,9 +187,14 @@ class ArquivosPrevisao {
     Resultado resultado;
     std::vector<bool> presentes;
   };
+  // Where each grid key of a sub-basin stands in the model's index, in the grid's order.
+  struct Posicoes {
+    const std::vector<std::string>* grade = nullptr;
+    std::vector<uint32_t> numeros;
+  };
   struct Modelo {
-    // each grid key once, with its position; views into coordenadasGrade
-    std::unordered_map<std::string_view, uint32_t> indice;
+    IndiceCoordenadas indice;                           // each grid key of the model once
+    std::map<std::string, Posicoes> posicoes;           // by sub-basin
     std::unordered_map<std::string, Arquivo> arquivos;  // by full path
   };
 
@@ -200,8 +206,16 @@ class ArquivosPrevisao {
     for (const std::string& subBacia : subBacias) {
       const auto grade = coordenadasGrade.find(subBacia + "__" + radical);
       if (grade == coordenadasGrade.end()) continue;
-      for (const std::string& coordenada : grade->second)
-        dados.indice.emplace(coordenada, static_cast<uint32_t>(dados.indice.size()));
+      Posicoes& posicoes = dados.posicoes[subBacia];
+      posicoes.grade = &grade->second;
+      for (const std::string& coordenada : grade->second) {
+        CodigoCoordenada codigo = 0;
+        bool nova = false;
+        // a grid key is always of the key form; one that were not could match no file's key
+        posicoes.numeros.push_back(codigoDaChave(coordenada, codigo)
+                                       ? dados.indice.inserir(codigo, nova)
+                                       : IndiceCoordenadas::ausente);
+      }
     }
     return dados;
   }

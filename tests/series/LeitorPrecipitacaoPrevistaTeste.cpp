@@ -281,8 +281,13 @@ TEST(LeitorPrecipitacaoPrevistaTeste, ArquivosSeguidosComIndice) {
   const std::vector<std::string> chaves = {"1.0000 1.0000", "2.0000 2.0000", "3.0000 3.0000"};
   const std::vector<std::string> invertidas(chaves.rbegin(), chaves.rend());
   const auto indiceDe = [](const std::vector<std::string>& lista) {
-    std::unordered_map<std::string_view, uint32_t> indice;
-    for (const std::string& chave : lista) indice.emplace(chave, indice.size());
+    IndiceCoordenadas indice;
+    for (const std::string& chave : lista) {
+      CodigoCoordenada codigo = 0;
+      bool nova = false;
+      codigoDaChave(chave, codigo);
+      indice.inserir(codigo, nova);
+    }
     return indice;
   };
   const auto indice = indiceDe(chaves);
@@ -293,7 +298,7 @@ TEST(LeitorPrecipitacaoPrevistaTeste, ArquivosSeguidosComIndice) {
   struct Caso {
     CasoLeitorLista caso;
     bool modeloNovo;
-    const std::unordered_map<std::string_view, uint32_t>* indice;
+    const IndiceCoordenadas* indice;
   };
   const std::vector<Caso> casos = {
       {{"primeiro arquivo", tres + "9 9 1\n", 100, ok, chaves}, false, &indice},

@@ -11,21 +11,20 @@ uint64_t codigoValor(bool negativo, int64_t decimosMilesimos) {
   return static_cast<uint64_t>(2 * (valor + deslocamento) + (negativo && valor == 0 ? 1 : 0));
 }
 
-// Reads "[-]digits[.digits]" with at most `casas` decimals into ten-thousandths; the leading
-// zeros of any length are skipped, and a value past 180 never reaches here.
-bool lerValor(std::string_view texto, size_t casas, uint64_t& codigo) {
+// Reads "[-]digits[.digits]" with one to `casas` decimals into ten-thousandths; leading zeros of
+// any length are skipped, and a whole part past 180 is refused.
+bool lerDecimos(std::string_view texto, size_t casas, bool& negativo, int64_t& absoluto) {
   size_t posicao = 0;
-  const bool negativo = !texto.empty() && texto[0] == '-';
+  negativo = !texto.empty() && texto[0] == '-';
   if (negativo) ++posicao;
   int64_t inteiro = 0;
-  size_t digitos = 0;
+  const size_t inicioDigitos = posicao;
   while (posicao < texto.size() && texto[posicao] >= '0' && texto[posicao] <= '9') {
     inteiro = inteiro * 10 + (texto[posicao] - '0');
     if (inteiro > 180) return false;
     ++posicao;
-    ++digitos;
   }
-  if (digitos == 0) return false;
+  if (posicao == inicioDigitos) return false;
   int64_t fracao = 0;
   size_t lidas = 0;
   if (posicao < texto.size()) {
@@ -40,7 +39,15 @@ bool lerValor(std::string_view texto, size_t casas, uint64_t& codigo) {
     if (lidas == 0 || posicao != texto.size()) return false;
   }
   for (size_t i = lidas; i < 4; ++i) fracao *= 10;
-  codigo = codigoValor(negativo, inteiro * 10000 + fracao);
+  absoluto = inteiro * 10000 + fracao;
+  return true;
+}
+
+bool lerValor(std::string_view texto, size_t casas, uint64_t& codigo) {
+  bool negativo = false;
+  int64_t absoluto = 0;
+  if (!lerDecimos(texto, casas, negativo, absoluto)) return false;
+  codigo = codigoValor(negativo, absoluto);
   return true;
 }
 
@@ -56,6 +63,14 @@ void escreverValor(std::string& texto, uint64_t codigo) {
 }
 
 }  // namespace
+
+bool decimosMilesimosCoordenada(std::string_view texto, int64_t& valor) {
+  bool negativo = false;
+  int64_t absoluto = 0;
+  if (!lerDecimos(texto, 3, negativo, absoluto)) return false;
+  valor = negativo ? -absoluto : absoluto;
+  return true;
+}
 
 CodigoCoordenada codigoCoordenada(std::string_view longitude, std::string_view latitude) {
   uint64_t primeiro = 0;
@@ -90,9 +105,8 @@ std::string chaveDoCodigo(CodigoCoordenada codigo) {
 }
 
 size_t IndiceCoordenadas::vaga(CodigoCoordenada codigo) const {
-  // a multiplicative hash spreads neighbouring grid points over the table
-  size_t posicao =
-      static_cast<size_t>((codigo * 0x9E3779B97F4A7C15ull) >> 20) & (codigos.size() - 1);
+  // the top bits of a multiplicative hash: every bit of the code reaches them
+  size_t posicao = static_cast<size_t>((codigo * 0x9E3779B97F4A7C15ull) >> deslocamentoHash);
   while (numeros[posicao] != ausente && codigos[posicao] != codigo)
     posicao = (posicao + 1) & (codigos.size() - 1);
   return posicao;
@@ -104,6 +118,8 @@ void IndiceCoordenadas::crescer() {
   antigos.swap(codigos);
   antigosNumeros.swap(numeros);
   const size_t capacidade = antigos.empty() ? 1024 : antigos.size() * 2;
+  deslocamentoHash = 64;
+  for (size_t tamanho = capacidade; tamanho > 1; tamanho /= 2) --deslocamentoHash;
   codigos.assign(capacidade, 0);
   numeros.assign(capacidade, ausente);
   for (size_t i = 0; i < antigos.size(); ++i) {
@@ -132,7 +148,7 @@ uint32_t IndiceCoordenadas::posicao(CodigoCoordenada codigo) const {
 }
 
 void IndiceCoordenadas::limpar() {
-  codigos.clear();
-  numeros.clear();
+  std::vector<CodigoCoordenada>().swap(codigos);
+  std::vector<uint32_t>().swap(numeros);
   quantidade = 0;
 }

@@ -10,6 +10,11 @@
 // own for minus zero, so two pairs share a code exactly when their "%3.4f %3.4f" keys are equal.
 using CodigoCoordenada = uint64_t;
 
+// A text of the files' coordinate form ("^\-?[0-9]+$" or "^\-?[0-9]+\.[0-9]{1,3}$") with a whole
+// part of at most 180, as its value in ten-thousandths; false for every other text, which the
+// full checks then judge.
+bool decimosMilesimosCoordenada(std::string_view texto, int64_t& valor);
+
 // Code of a value pair read from the files: each text an integer or a decimal with up to three
 // decimals (an optional minus sign, no other sign) and within -180 to 180.
 CodigoCoordenada codigoCoordenada(std::string_view longitude, std::string_view latitude);
@@ -40,4 +45,5 @@ class IndiceCoordenadas {
   std::vector<CodigoCoordenada> codigos;
   std::vector<uint32_t> numeros;
   size_t quantidade = 0;
+  int deslocamentoHash = 64;  // 64 less the bits of the table's size
 };
