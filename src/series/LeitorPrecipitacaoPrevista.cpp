@@ -105,11 +105,13 @@ void LeitorPrecipitacaoPrevista::lerLinhasFormatoNovo(std::istream& arquivo, Res
   while (lerLinha(arquivo, linha)) {
     separarElementos(linha, campos);
     const size_t quantidade = campos.size();
+    uint32_t longitude = 0;
+    uint32_t latitude = 0;
     for (size_t i = 0; i < quantidade; ++i) {
       if (i == 0) {
-        verificarCoordenada(campos[i], resultado, linha, "longitude", -180, 180);
+        longitude = verificarCoordenada(campos[i], resultado, linha, "longitude", -180, 180);
       } else if (i == 1) {
-        verificarCoordenada(campos[i], resultado, linha, "latitude", -90, 90);
+        latitude = verificarCoordenada(campos[i], resultado, linha, "latitude", -90, 90);
       } else {
         verificarPrecipitacao(campos[i], resultado, linha);
       }
@@ -128,7 +130,7 @@ void LeitorPrecipitacaoPrevista::lerLinhasFormatoNovo(std::istream& arquivo, Res
     if (quantidade == 0) verificarCoordenada("", resultado, linha, "longitude", -180, 180);
     if (quantidade == 1) verificarCoordenada("", resultado, linha, "latitude", -90, 90);
     if (!resultado.valido()) return;
-    guardarCoordenada(campos[0], campos[1]);
+    guardarCoordenada(juntarCoordenadas(longitude, latitude));
     ++numeroLinha;
   }
 }
@@ -139,13 +141,13 @@ void LeitorPrecipitacaoPrevista::lerLinhasFormatoAntigo(std::istream& arquivo,
   std::string linha;
   const auto validarLinha = [&](const std::string&) {
     camposVarredura(linha, 2, campos);
-    const std::string_view textoLongitude = aparado(campos[0]);
-    const std::string_view textoLatitude = aparado(campos[1]);
-    verificarCoordenada(textoLongitude, resultado, linha, "longitude", -180, 180);
+    const uint32_t longitude =
+        verificarCoordenada(aparado(campos[0]), resultado, linha, "longitude", -180, 180);
     if (!resultado.valido()) return;
-    verificarCoordenada(textoLatitude, resultado, linha, "latitude", -90, 90);
+    const uint32_t latitude =
+        verificarCoordenada(aparado(campos[1]), resultado, linha, "latitude", -90, 90);
     if (!resultado.valido()) return;
-    guardarCoordenada(textoLongitude, textoLatitude);
+    guardarCoordenada(juntarCoordenadas(longitude, latitude));
     verificarPrecipitacao(aparado(campos[2]), resultado, linha);
   };
   // never the first-line marker: line 1 may be blank
@@ -158,15 +160,15 @@ void LeitorPrecipitacaoPrevista::limpar() {
   coordenadas.clear();
   mapaCoordenadas.clear();
   menorRepetida.clear();
+  proximaPosicao = 0;
 }
 
-// A key seen before is a repeat; the smallest one is reported once the file is read. The texts
-// passed the coordinate checks: an integer or a decimal with up to three decimals, in range.
-void LeitorPrecipitacaoPrevista::guardarCoordenada(std::string_view longitude,
-                                                   std::string_view latitude) {
-  const CodigoCoordenada codigo = codigoCoordenada(longitude, latitude);
-  const uint32_t posicao = indice != nullptr ? indice->posicao(codigo) : IndiceCoordenadas::ausente;
+// A key seen before is a repeat; the smallest one is reported once the file is read.
+void LeitorPrecipitacaoPrevista::guardarCoordenada(CodigoCoordenada codigo) {
+  const uint32_t posicao =
+      indice != nullptr ? indice->posicao(codigo, proximaPosicao) : IndiceCoordenadas::ausente;
   if (posicao != IndiceCoordenadas::ausente) {
+    proximaPosicao = posicao + 1;
     if (presentes[posicao]) anotarRepetida(codigo);
     presentes[posicao] = true;
     return;
@@ -196,20 +198,22 @@ void LeitorPrecipitacaoPrevista::listar() {
   std::vector<CodigoCoordenada>().swap(codigosLidos);
 }
 
-void LeitorPrecipitacaoPrevista::verificarCoordenada(std::string_view valor, Resultado& resultado,
-                                                     std::string_view linha, const char* nome,
-                                                     int32_t minimo, int32_t maximo) {
+uint32_t LeitorPrecipitacaoPrevista::verificarCoordenada(std::string_view valor,
+                                                         Resultado& resultado,
+                                                         std::string_view linha, const char* nome,
+                                                         int32_t minimo, int32_t maximo) {
   // the common form within its bounds passes at once; any other text takes the whole check
   int64_t decimos = 0;
-  if (decimosMilesimosCoordenada(valor, decimos) && decimos >= minimo * int64_t{10000} &&
+  uint32_t codigo = 0;
+  if (lerCoordenada(valor, decimos, codigo) && decimos >= minimo * int64_t{10000} &&
       decimos <= maximo * int64_t{10000})
-    return;
+    return codigo;
   // the two format findings end at the value: no line piece
   if (!converteReal(valor)) {
     resultado = {
         std::string("Valor de ") + nome + " não numérico" + trechoValorLido(std::string(valor)),
         105};
-    return;
+    return 0;
   }
   // nan, inf, a plus sign, an exponent or a fourth decimal pass the numeric test but not this one
   if (!ehInteiroSimples(valor) && !ehDecimalAteTresCasas(valor)) {
@@ -217,7 +221,7 @@ void LeitorPrecipitacaoPrevista::verificarCoordenada(std::string_view valor, Res
                      "Formato esperado: número inteiro ou decimal com até 3 casas" +
                      trechoValorLido(std::string(valor)),
                  105};
-    return;
+    return 0;
   }
   const double coordenada = lerReal(valor);
   // the bound stands between the value and the line
@@ -232,6 +236,8 @@ void LeitorPrecipitacaoPrevista::verificarCoordenada(std::string_view valor, Res
                      textoInteiro(maximo) + trechoLinhaNumero(std::string(linha), numeroLinha),
                  105};
   }
+  // every text the full check passes took the common form above
+  return codigo;
 }
 
 // A plain decimal without a minus sign passes at once; any other text takes the whole check.

@@ -36,13 +36,14 @@ class LeitorPrecipitacaoPrevista {
   void validarNomeArquivo(Resultado& resultado);
   void lerLinhasFormatoNovo(std::istream& arquivo, Resultado& resultado);
   void lerLinhasFormatoAntigo(std::istream& arquivo, Resultado& resultado);
-  void verificarCoordenada(std::string_view valor, Resultado& resultado, std::string_view linha,
-                           const char* nome, int32_t minimo, int32_t maximo);
+  // The code of the value (see lerCoordenada); 0 when the check failed.
+  uint32_t verificarCoordenada(std::string_view valor, Resultado& resultado, std::string_view linha,
+                               const char* nome, int32_t minimo, int32_t maximo);
   void verificarPrecipitacao(std::string_view valor, Resultado& resultado,
                              const std::string& linha);
   void validarPrecipitacao(const std::string& valor, Resultado& resultado,
                            const std::string& linha);
-  void guardarCoordenada(std::string_view longitude, std::string_view latitude);
+  void guardarCoordenada(CodigoCoordenada codigo);
   void anotarRepetida(CodigoCoordenada codigo);
   void listar();
   void limpar();
@@ -57,4 +58,5 @@ class LeitorPrecipitacaoPrevista {
   // the smallest key found twice, empty while none is
   std::string menorRepetida;
   std::vector<std::string_view> campos;
+  uint32_t proximaPosicao = 0;  // the index number the next line's key most likely has
 };

@@ -64,20 +64,22 @@ void escreverValor(std::string& texto, uint64_t codigo) {
 
 }  // namespace
 
-bool decimosMilesimosCoordenada(std::string_view texto, int64_t& valor) {
+bool lerCoordenada(std::string_view texto, int64_t& decimos, uint32_t& codigo) {
   bool negativo = false;
   int64_t absoluto = 0;
   if (!lerDecimos(texto, 3, negativo, absoluto)) return false;
-  valor = negativo ? -absoluto : absoluto;
+  decimos = negativo ? -absoluto : absoluto;
+  codigo = static_cast<uint32_t>(codigoValor(negativo, absoluto));
   return true;
 }
 
 CodigoCoordenada codigoCoordenada(std::string_view longitude, std::string_view latitude) {
-  uint64_t primeiro = 0;
-  uint64_t segundo = 0;
-  lerValor(longitude, 3, primeiro);
-  lerValor(latitude, 3, segundo);
-  return primeiro << 32 | segundo;
+  int64_t decimos = 0;
+  uint32_t primeiro = 0;
+  uint32_t segundo = 0;
+  lerCoordenada(longitude, decimos, primeiro);
+  lerCoordenada(latitude, decimos, segundo);
+  return juntarCoordenadas(primeiro, segundo);
 }
 
 bool codigoDaChave(std::string_view chave, CodigoCoordenada& codigo) {
@@ -107,48 +109,39 @@ std::string chaveDoCodigo(CodigoCoordenada codigo) {
 size_t IndiceCoordenadas::vaga(CodigoCoordenada codigo) const {
   // the top bits of a multiplicative hash: every bit of the code reaches them
   size_t posicao = static_cast<size_t>((codigo * 0x9E3779B97F4A7C15ull) >> deslocamentoHash);
-  while (numeros[posicao] != ausente && codigos[posicao] != codigo)
-    posicao = (posicao + 1) & (codigos.size() - 1);
+  while (numeros[posicao] != ausente && porNumero[numeros[posicao]] != codigo)
+    posicao = (posicao + 1) & (numeros.size() - 1);
   return posicao;
 }
 
 void IndiceCoordenadas::crescer() {
-  std::vector<CodigoCoordenada> antigos;
-  std::vector<uint32_t> antigosNumeros;
-  antigos.swap(codigos);
-  antigosNumeros.swap(numeros);
-  const size_t capacidade = antigos.empty() ? 1024 : antigos.size() * 2;
+  const size_t capacidade = numeros.empty() ? 1024 : numeros.size() * 2;
   deslocamentoHash = 64;
   for (size_t tamanho = capacidade; tamanho > 1; tamanho /= 2) --deslocamentoHash;
-  codigos.assign(capacidade, 0);
   numeros.assign(capacidade, ausente);
-  for (size_t i = 0; i < antigos.size(); ++i) {
-    if (antigosNumeros[i] == ausente) continue;
-    const size_t destino = vaga(antigos[i]);
-    codigos[destino] = antigos[i];
-    numeros[destino] = antigosNumeros[i];
-  }
+  for (size_t numero = 0; numero < porNumero.size(); ++numero)
+    numeros[vaga(porNumero[numero])] = static_cast<uint32_t>(numero);
 }
 
 uint32_t IndiceCoordenadas::inserir(CodigoCoordenada codigo, bool& novo) {
   // at most half full, so a probe ends soon
-  if (2 * (quantidade + 1) > codigos.size()) crescer();
+  if (2 * (porNumero.size() + 1) > numeros.size()) crescer();
   const size_t posicao = vaga(codigo);
   novo = numeros[posicao] == ausente;
   if (novo) {
-    codigos[posicao] = codigo;
-    numeros[posicao] = static_cast<uint32_t>(quantidade++);
+    numeros[posicao] = static_cast<uint32_t>(porNumero.size());
+    porNumero.push_back(codigo);
   }
   return numeros[posicao];
 }
 
-uint32_t IndiceCoordenadas::posicao(CodigoCoordenada codigo) const {
-  if (codigos.empty()) return ausente;
+uint32_t IndiceCoordenadas::posicao(CodigoCoordenada codigo, uint32_t palpite) const {
+  if (palpite < porNumero.size() && porNumero[palpite] == codigo) return palpite;
+  if (numeros.empty()) return ausente;
   return numeros[vaga(codigo)];
 }
 
 void IndiceCoordenadas::limpar() {
-  std::vector<CodigoCoordenada>().swap(codigos);
   std::vector<uint32_t>().swap(numeros);
-  quantidade = 0;
+  std::vector<CodigoCoordenada>().swap(porNumero);
 }

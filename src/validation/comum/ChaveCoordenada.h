@@ -11,12 +11,16 @@
 using CodigoCoordenada = uint64_t;
 
 // A text of the files' coordinate form ("^\-?[0-9]+$" or "^\-?[0-9]+\.[0-9]{1,3}$") with a whole
-// part of at most 180, as its value in ten-thousandths; false for every other text, which the
-// full checks then judge.
-bool decimosMilesimosCoordenada(std::string_view texto, int64_t& valor);
+// part of at most 180: its value in ten-thousandths and the code of that value; false for every
+// other text, which the full checks then judge.
+bool lerCoordenada(std::string_view texto, int64_t& decimos, uint32_t& codigo);
 
-// Code of a value pair read from the files: each text an integer or a decimal with up to three
-// decimals (an optional minus sign, no other sign) and within -180 to 180.
+// The pair of two value codes.
+inline CodigoCoordenada juntarCoordenadas(uint32_t longitude, uint32_t latitude) {
+  return static_cast<CodigoCoordenada>(longitude) << 32 | latitude;
+}
+
+// Code of a value pair read from the files: each text of the form lerCoordenada takes.
 CodigoCoordenada codigoCoordenada(std::string_view longitude, std::string_view latitude);
 
 // Code of a "%3.4f %3.4f" key of values within -180 to 180; false for a text of another form.
@@ -33,17 +37,19 @@ class IndiceCoordenadas {
 
   // Number of codigo, numbering it first when it is new; novo says which.
   uint32_t inserir(CodigoCoordenada codigo, bool& novo);
-  uint32_t posicao(CodigoCoordenada codigo) const;
-  size_t tamanho() const { return quantidade; }
+  // Number of codigo, or ausente. A palpite is tried first: the number the caller expects (the
+  // one after the last found, where the files list their points in the grid's order).
+  uint32_t posicao(CodigoCoordenada codigo, uint32_t palpite = ausente) const;
+  size_t tamanho() const { return porNumero.size(); }
   void limpar();
 
  private:
   size_t vaga(CodigoCoordenada codigo) const;
   void crescer();
 
-  // an empty slot holds number ausente
-  std::vector<CodigoCoordenada> codigos;
+  // the table holds numbers, ausente in an empty slot; the codes stand in porNumero, in the
+  // order they came
   std::vector<uint32_t> numeros;
-  size_t quantidade = 0;
+  std::vector<CodigoCoordenada> porNumero;
   int deslocamentoHash = 64;  // 64 less the bits of the table's size
 };

@@ -50,7 +50,8 @@ std::vector<std::string> camposVarredura(const std::string& linha, size_t palavr
 
 void camposVarredura(std::string_view linha, size_t palavras,
                      std::vector<std::string_view>& campos) {
-  campos.assign(palavras + 1, std::string_view());
+  campos.resize(palavras + 1);
+  for (std::string_view& campo : campos) campo = std::string_view();
   const size_t tamanho = linha.size();
   size_t posicao = 0;
   for (size_t i = 0; i <= palavras; ++i) {
