@@ -160,15 +160,12 @@ void LeitorPrecipitacaoPrevista::limpar() {
   coordenadas.clear();
   mapaCoordenadas.clear();
   menorRepetida.clear();
-  proximaPosicao = 0;
 }
 
 // A key seen before is a repeat; the smallest one is reported once the file is read.
 void LeitorPrecipitacaoPrevista::guardarCoordenada(CodigoCoordenada codigo) {
-  const uint32_t posicao =
-      indice != nullptr ? indice->posicao(codigo, proximaPosicao) : IndiceCoordenadas::ausente;
+  const uint32_t posicao = indice != nullptr ? indice->posicao(codigo) : IndiceCoordenadas::ausente;
   if (posicao != IndiceCoordenadas::ausente) {
-    proximaPosicao = posicao + 1;
     if (presentes[posicao]) anotarRepetida(codigo);
     presentes[posicao] = true;
     return;

@@ -58,5 +58,4 @@ class LeitorPrecipitacaoPrevista {
   // the smallest key found twice, empty while none is
   std::string menorRepetida;
   std::vector<std::string_view> campos;
-  uint32_t proximaPosicao = 0;  // the index number the next line's key most likely has
 };

@@ -299,7 +299,7 @@ int32_t Validador::validarArquivosPontosGrade() {
       ultimoResultado = leitor.validar();
       if (relatarFalha("Verificacao falhou para o seguinte arquivo: " + leitor.caminho + "\n"))
         return statusReprovado;
-      coordenadasGrade[subBacia + "__" + radical] = leitor.coordenadas;
+      coordenadasGrade[subBacia + "__" + radical] = std::move(leitor.coordenadas);
     }
   }
   relatorio += "Arquivos de pontos de grade por modelo OK\n";

@@ -135,8 +135,7 @@ uint32_t IndiceCoordenadas::inserir(CodigoCoordenada codigo, bool& novo) {
   return numeros[posicao];
 }
 
-uint32_t IndiceCoordenadas::posicao(CodigoCoordenada codigo, uint32_t palpite) const {
-  if (palpite < porNumero.size() && porNumero[palpite] == codigo) return palpite;
+uint32_t IndiceCoordenadas::posicao(CodigoCoordenada codigo) const {
   if (numeros.empty()) return ausente;
   return numeros[vaga(codigo)];
 }

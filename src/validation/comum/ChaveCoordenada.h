@@ -37,9 +37,8 @@ class IndiceCoordenadas {
 
   // Number of codigo, numbering it first when it is new; novo says which.
   uint32_t inserir(CodigoCoordenada codigo, bool& novo);
-  // Number of codigo, or ausente. A palpite is tried first: the number the caller expects (the
-  // one after the last found, where the files list their points in the grid's order).
-  uint32_t posicao(CodigoCoordenada codigo, uint32_t palpite = ausente) const;
+  // Number of codigo, or ausente.
+  uint32_t posicao(CodigoCoordenada codigo) const;
   size_t tamanho() const { return porNumero.size(); }
   void limpar();
 

@@ -52,11 +52,6 @@ TEST(ChaveCoordenadaTeste, IndiceNumeraNaOrdemDeChegada) {
   }
   EXPECT_EQ(5000u, indice.tamanho());
   EXPECT_EQ(4999u, indice.posicao(codigo(4999)));
-  // a guess is only a shortcut: a wrong one, or one past the end, still finds the number
-  EXPECT_EQ(7u, indice.posicao(codigo(7), 7));
-  EXPECT_EQ(7u, indice.posicao(codigo(7), 8));
-  EXPECT_EQ(7u, indice.posicao(codigo(7), 5000));
-  EXPECT_EQ(IndiceCoordenadas::ausente, indice.posicao(codigoCoordenada("-1", "0"), 3));
   EXPECT_EQ(IndiceCoordenadas::ausente, indice.posicao(codigoCoordenada("-1", "0")));
   indice.limpar();
   EXPECT_EQ(IndiceCoordenadas::ausente, indice.posicao(codigo(0)));
