@@ -142,12 +142,12 @@ void LeitorPrecipitacaoPrevista::lerLinhasFormatoAntigo(std::istream& arquivo,
   const auto validarLinha = [&](const std::string&) {
     camposVarredura(linha, 2, campos);
     const uint32_t longitude =
-        verificarCoordenada(aparado(campos[0]), resultado, linha, "longitude", -180, 180);
+        verificarCoordenada(campos[0], resultado, linha, "longitude", -180, 180);
     if (!resultado.valido()) return;
-    const uint32_t latitude =
-        verificarCoordenada(aparado(campos[1]), resultado, linha, "latitude", -90, 90);
+    const uint32_t latitude = verificarCoordenada(campos[1], resultado, linha, "latitude", -90, 90);
     if (!resultado.valido()) return;
     guardarCoordenada(juntarCoordenadas(longitude, latitude));
+    // the first two fields are runs of non-blanks; only the rest of the line has blanks to trim
     verificarPrecipitacao(aparado(campos[2]), resultado, linha);
   };
   // never the first-line marker: line 1 may be blank
