@@ -11,6 +11,8 @@
 #include <map>
 #include <string>
 
+#include "series/LeituraDatas.h"
+
 namespace {
 
 struct Parametros {
@@ -29,41 +31,6 @@ struct Parametros {
 constexpr int64_t colunasGrade = 4000;
 constexpr int64_t linhasGrade = 4000;
 
-struct Data {
-  int64_t ano;
-  int64_t mes;
-  int64_t dia;
-};
-
-// Days since 1970-01-01 and back (proleptic Gregorian calendar).
-int64_t diasDesdeEpoca(const Data& data) {
-  const int64_t ano = data.mes <= 2 ? data.ano - 1 : data.ano;
-  const int64_t era = (ano >= 0 ? ano : ano - 399) / 400;
-  const int64_t anoDaEra = ano - era * 400;
-  const int64_t diaDoAno =
-      (153 * (data.mes > 2 ? data.mes - 3 : data.mes + 9) + 2) / 5 + data.dia - 1;
-  const int64_t diaDaEra = anoDaEra * 365 + anoDaEra / 4 - anoDaEra / 100 + diaDoAno;
-  return era * 146097 + diaDaEra - 719468;
-}
-
-Data dataDe(int64_t dias) {
-  dias += 719468;
-  const int64_t era = (dias >= 0 ? dias : dias - 146096) / 146097;
-  const int64_t diaDaEra = dias - era * 146097;
-  const int64_t anoDaEra =
-      (diaDaEra - diaDaEra / 1460 + diaDaEra / 36524 - diaDaEra / 146096) / 365;
-  const int64_t diaDoAno = diaDaEra - (365 * anoDaEra + anoDaEra / 4 - anoDaEra / 100);
-  const int64_t mesDesdeMarco = (5 * diaDoAno + 2) / 153;
-  const int64_t mes = mesDesdeMarco < 10 ? mesDesdeMarco + 3 : mesDesdeMarco - 9;
-  return {anoDaEra + era * 400 + (mes <= 2 ? 1 : 0), mes,
-          diaDoAno - (153 * mesDesdeMarco + 2) / 5 + 1};
-}
-
-std::string doisDigitos(int64_t valor) {
-  return std::string(1, static_cast<char>('0' + valor / 10 % 10)) +
-         static_cast<char>('0' + valor % 10);
-}
-
 std::string comZeros(int64_t valor, size_t largura) {
   std::string texto = std::to_string(valor);
   return std::string(texto.size() < largura ? largura - texto.size() : 0, '0') + texto;
@@ -81,19 +48,13 @@ std::string decimos(int64_t valor) {
   return std::to_string(valor / 10) + "." + std::to_string(valor % 10);
 }
 
-std::string ddmmaaaa(const Data& d) {
-  return doisDigitos(d.dia) + "/" + doisDigitos(d.mes) + "/" + std::to_string(d.ano);
+// "ddmmyy" of a file name, from "dd/mm/yyyy".
+std::string ddmmaa(int64_t numeroDia) {
+  const std::string texto = textoDiaMesAno(numeroDia);
+  return texto.substr(0, 2) + texto.substr(3, 2) + texto.substr(8, 2);
 }
 
-std::string aaaammdd(const Data& d) {
-  return std::to_string(d.ano) + "-" + doisDigitos(d.mes) + "-" + doisDigitos(d.dia);
-}
-
-std::string ddmmaa(const Data& d) {
-  return doisDigitos(d.dia) + doisDigitos(d.mes) + doisDigitos(d.ano);
-}
-
-const Data dataRodada{2021, 3, 1};
+constexpr int64_t dataRodada = numeroDoDia(2021, 3, 1);
 
 std::string nomeSubBacia(int64_t s) { return "BACIA_" + comZeros(s + 1, 3); }
 
@@ -151,7 +112,7 @@ void escreverConfiguracao(const Parametros& p, const std::filesystem::path& entr
 void escreverSubBacia(const Parametros& p, const std::filesystem::path& entrada, int64_t s) {
   const std::string nome = nomeSubBacia(s);
   escrever(entrada / (nome + "_INICIALIZACAO.txt"),
-           ddmmaaaa(dataRodada) + " ' data da rodada\n10 ' dias de inicializacao\n" +
+           textoDiaMesAno(dataRodada) + " ' data da rodada\n10 ' dias de inicializacao\n" +
                std::to_string(p.dias) +
                " ' dias de previsao\n12.5 ' ebin\n30.0 ' supin\n45.0 ' tuin\n");
   escrever(entrada / (nome + "_PARAMETROS.txt"),
@@ -187,32 +148,32 @@ void escreverSubBacia(const Parametros& p, const std::filesystem::path& entrada,
 // Daily series from anos * 365 days before the run date: rain up to the run date, flow to the
 // day before it.
 void escreverSeries(const Parametros& p, const std::filesystem::path& entrada, int64_t s) {
-  const int64_t rodada = diasDesdeEpoca(dataRodada);
+  const int64_t rodada = dataRodada;
   const int64_t inicio = rodada - p.anos * 365;
   for (int64_t g = 0; g < p.postos; ++g) {
     const int64_t posto = s * p.postos + g;
     const std::string nome = nomePosto(posto);
     Escritor chuva(entrada / (nome + "_c.txt"));
     for (int64_t dia = inicio; dia <= rodada; ++dia) {
-      chuva.arquivo << nome << " " << ddmmaaaa(dataDe(dia)) << " 0700 "
+      chuva.arquivo << nome << " " << textoDiaMesAno(dia) << " 0700 "
                     << decimos((dia * 37 + posto * 11) % 251) << "\n";
     }
   }
   Escritor vazao(entrada / (nomeSubBacia(s) + ".txt"));
   for (int64_t dia = inicio; dia < rodada; ++dia) {
-    vazao.arquivo << s + 1 << "|ANA|DI|MED|" << aaaammdd(dataDe(dia)) << " 07:00:00|"
+    vazao.arquivo << s + 1 << "|ANA|DI|MED|" << textoAnoMesDia(dia) << " 07:00:00|"
                   << std::to_string(50 + (dia * 13 + s * 7) % 400) << ".50\n";
   }
 }
 
 // One file per model and day: "<modelo>_p<ddmmaa da rodada>a<ddmmaa do dia>.dat".
 void escreverPrevisoes(const Parametros& p, const std::filesystem::path& entrada) {
-  const int64_t rodada = diasDesdeEpoca(dataRodada);
+  const int64_t rodada = dataRodada;
   const int64_t pontos = p.subBacias * p.pontos;
   for (int64_t m = 0; m < p.modelos; ++m) {
     for (int64_t d = 1; d <= p.dias; ++d) {
       Escritor previsao(entrada / (arquivoModelo(m) + "_p" + ddmmaa(dataRodada) + "a" +
-                                   ddmmaa(dataDe(rodada + d)) + ".dat"));
+                                   ddmmaa(rodada + d) + ".dat"));
       for (int64_t i = 0; i < pontos; ++i) {
         previsao.arquivo << coordenada(i) << " " << decimos((i * 29 + d * 17 + m * 5) % 600)
                          << "\n";
