@@ -4,6 +4,7 @@
 #include <exception>
 #include <fstream>
 
+#include "validation/comum/ChaveCoordenada.h"
 #include "validation/comum/LeituraLinhas.h"
 #include "validation/comum/Mensagens.h"
 #include "validation/comum/QuantidadeLista.h"
@@ -71,11 +72,11 @@ Resultado LeitorPontosGrade::validar() {
 void LeitorPontosGrade::lerLinhas(std::istream& arquivo, Resultado& resultado) {
   const auto validarPonto = [&](const std::string&) {
     camposVarredura(linha, 1, campos);
-    const double longitude = verificarCoordenada(resultado, campos[0], textosLongitude);
+    const uint32_t longitude = verificarCoordenada(resultado, campos[0], textosLongitude);
     if (!resultado.valido()) return;
-    const double latitude = verificarCoordenada(resultado, campos[1], textosLatitude);
+    const uint32_t latitude = verificarCoordenada(resultado, campos[1], textosLatitude);
     if (!resultado.valido()) return;
-    coordenadas.push_back(textoCoordenada(longitude, latitude));
+    coordenadas.push_back(chaveDoCodigo(juntarCoordenadas(longitude, latitude)));
   };
   try {
     lerLinhasDeLista(
@@ -92,19 +93,25 @@ void LeitorPontosGrade::validarQuantidadePontos(Resultado& resultado, const std:
       validarQuantidadeLista(resultado, valor, "pontos de grade", true, linha, numeroLinha);
 }
 
-double LeitorPontosGrade::verificarCoordenada(Resultado& resultado, std::string_view campo,
-                                              const TextosCoordenada& textos) {
+uint32_t LeitorPontosGrade::verificarCoordenada(Resultado& resultado, std::string_view campo,
+                                                const TextosCoordenada& textos) {
   const std::string_view valor = aparado(campo);
+  // the common form within its bounds passes at once; any other text takes the whole check
+  int64_t decimos = 0;
+  uint32_t codigo = 0;
+  if (lerCoordenada(valor, decimos, codigo) && decimos >= textos.minimo * 10000 &&
+      decimos <= textos.maximo * 10000)
+    return codigo;
   if (!converteReal(valor)) {  // here the number comes before the line
     resultado = {textos.naoNumerico + trechoValorLido(std::string(valor)) +
                      trechoNumeroLinha(numeroLinha) + trechoLinha(linha),
                  105};
-    return 0.0;
+    return 0;
   }
   if (!ehDecimalAteTresCasas(valor) && !ehInteiroSimples(valor)) {
     resultado = {textos.formato + trechoValorLinhaNumero(std::string(valor), linha, numeroLinha),
                  105};
-    return 0.0;
+    return 0;
   }
   const double coordenada = lerReal(valor);
   const char* achado = nullptr;
@@ -116,11 +123,11 @@ double LeitorPontosGrade::verificarCoordenada(Resultado& resultado, std::string_
     achado = textos.maior;
     limite = textos.limiteSuperior;
   } else {
-    return coordenada;
+    return codigo;  // every text the full check passes took the common form above
   }
   // the line is quoted twice
   resultado = {achado + trechoValorLido(textoReal(coordenada)) + limite +
                    trechoLinhaNumero(linha, numeroLinha) + trechoLinha(linha),
                105};
-  return coordenada;
+  return 0;
 }

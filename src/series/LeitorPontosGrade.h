@@ -36,9 +36,10 @@ class LeitorPontosGrade {
 
   void lerLinhas(std::istream& arquivo, Resultado& resultado);
   void validarQuantidadePontos(Resultado& resultado, const std::string& valor);
-  // Numeric, then form, then range, on the trimmed field; the value read, 0 when the check failed.
-  double verificarCoordenada(Resultado& resultado, std::string_view campo,
-                             const TextosCoordenada& textos);
+  // Numeric, then form, then range, on the trimmed field; the code of the value (see
+  // lerCoordenada), 0 when the check failed.
+  uint32_t verificarCoordenada(Resultado& resultado, std::string_view campo,
+                               const TextosCoordenada& textos);
 
   int32_t numeroLinha = 1;
   std::string linha;

@@ -55,11 +55,14 @@ void escreverValor(std::string& texto, uint64_t codigo) {
   const int64_t valor = static_cast<int64_t>(codigo / 2) - deslocamento;
   if (valor < 0 || codigo % 2 == 1) texto += '-';
   const int64_t absoluto = valor < 0 ? -valor : valor;
-  texto += std::to_string(absoluto / 10000);
+  char digitos[24];
+  size_t quantidade = 0;
+  // at least one digit of the whole part and four of the fraction, written backwards
+  for (int64_t resto = absoluto; quantidade < 5 || resto > 0; resto /= 10)
+    digitos[quantidade++] = static_cast<char>('0' + resto % 10);
+  while (quantidade > 4) texto += digitos[--quantidade];
   texto += '.';
-  const std::string fracao = std::to_string(absoluto % 10000);
-  texto.append(4 - fracao.size(), '0');
-  texto += fracao;
+  while (quantidade > 0) texto += digitos[--quantidade];
 }
 
 }  // namespace
