@@ -4,9 +4,19 @@
 
 namespace {
 
-// A blank of the classic locale: space, tab, line feed, vertical tab, form feed, carriage return.
+// A blank of the classic locale: space, tab, line feed, vertical tab, form feed, carriage return;
+// one look-up per byte, for the long files.
+struct TabelaBrancos {
+  bool branco[256] = {};
+  constexpr TabelaBrancos() {
+    for (const unsigned char caractere : {' ', '\t', '\n', '\v', '\f', '\r'})
+      branco[caractere] = true;
+  }
+};
+constexpr TabelaBrancos tabelaBrancos;
+
 bool ehBranco(char caractere) {
-  return caractere == ' ' || (caractere >= '\t' && caractere <= '\r');
+  return tabelaBrancos.branco[static_cast<unsigned char>(caractere)];
 }
 
 }  // namespace
@@ -51,19 +61,17 @@ std::vector<std::string> camposVarredura(const std::string& linha, size_t palavr
 void camposVarredura(std::string_view linha, size_t palavras,
                      std::vector<std::string_view>& campos) {
   campos.resize(palavras + 1);
-  for (std::string_view& campo : campos) campo = std::string_view();
-  const size_t tamanho = linha.size();
-  size_t posicao = 0;
+  const char* posicao = linha.data();
+  const char* const fim = posicao + linha.size();
   for (size_t i = 0; i <= palavras; ++i) {
-    while (posicao < tamanho && ehBranco(linha[posicao])) ++posicao;
-    if (posicao == tamanho) break;
-    size_t fim = tamanho;
+    while (posicao < fim && ehBranco(*posicao)) ++posicao;
+    const char* const inicio = posicao;
     if (i < palavras) {
-      fim = posicao;
-      while (fim < tamanho && !ehBranco(linha[fim])) ++fim;
+      while (posicao < fim && !ehBranco(*posicao)) ++posicao;
+    } else {
+      posicao = fim;
     }
-    campos[i] = linha.substr(posicao, fim - posicao);
-    posicao = fim;
+    campos[i] = std::string_view(inicio, static_cast<size_t>(posicao - inicio));
   }
 }
 
