@@ -156,6 +156,10 @@ void LeitorPrecipitacaoPrevista::lerLinhasFormatoAntigo(std::istream& arquivo,
 
 // Everything handed on belongs to the file just validated, never to an earlier one.
 void LeitorPrecipitacaoPrevista::limpar() {
+  // the keys of the last file serve only with the index they were looked up in
+  if (indice != indiceAnterior) chavesAnteriores.clear();
+  indiceAnterior = indice;
+  chavesAtuais.clear();
   presentes.assign(indice != nullptr ? indice->tamanho() : 0, false);
   coordenadas.clear();
   mapaCoordenadas.clear();
@@ -164,7 +168,16 @@ void LeitorPrecipitacaoPrevista::limpar() {
 
 // A key seen before is a repeat; the smallest one is reported once the file is read.
 void LeitorPrecipitacaoPrevista::guardarCoordenada(CodigoCoordenada codigo) {
-  const uint32_t posicao = indice != nullptr ? indice->posicao(codigo) : IndiceCoordenadas::ausente;
+  uint32_t posicao = IndiceCoordenadas::ausente;
+  if (indice != nullptr) {
+    // files of one model list the same points in the same order: the key of this line in the
+    // last file saves the look-up
+    const size_t ordem = chavesAtuais.size();
+    posicao = ordem < chavesAnteriores.size() && chavesAnteriores[ordem].codigo == codigo
+                  ? chavesAnteriores[ordem].posicao
+                  : indice->posicao(codigo);
+    chavesAtuais.push_back({codigo, posicao});
+  }
   if (posicao != IndiceCoordenadas::ausente) {
     if (presentes[posicao]) anotarRepetida(codigo);
     presentes[posicao] = true;
@@ -193,6 +206,7 @@ void LeitorPrecipitacaoPrevista::listar() {
     mapaCoordenadas.emplace_hint(mapaCoordenadas.end(), texto, true);
   chaves.limpar();
   std::vector<CodigoCoordenada>().swap(codigosLidos);
+  chavesAnteriores.swap(chavesAtuais);
 }
 
 uint32_t LeitorPrecipitacaoPrevista::verificarCoordenada(std::string_view valor,

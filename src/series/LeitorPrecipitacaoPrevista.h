@@ -58,4 +58,13 @@ class LeitorPrecipitacaoPrevista {
   // the smallest key found twice, empty while none is
   std::string menorRepetida;
   std::vector<std::string_view> campos;
+  // the keys of the file being read and of the last one read with the same index, in line order,
+  // with their numbers in it
+  struct ChaveLida {
+    CodigoCoordenada codigo;
+    uint32_t posicao;
+  };
+  std::vector<ChaveLida> chavesAtuais;
+  std::vector<ChaveLida> chavesAnteriores;
+  const IndiceCoordenadas* indiceAnterior = nullptr;
 };
