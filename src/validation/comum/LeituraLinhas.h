@@ -30,6 +30,7 @@ template <class ValidarLinha>
 void lerLinhasDeDados(std::istream& arquivo, Resultado& resultado, std::string& linha,
                       std::string linhaAnterior, int32_t& numeroLinha, ValidarLinha validarLinha) {
   VerificadorLinhas verificador;
+  bool podeLer = arquivo.good();
   while (lerLinha(arquivo, linha)) {
     verificador.verificarLinha(resultado, linha, linhaAnterior, numeroLinha, linha.empty());
     if (!resultado.valido()) return;
@@ -38,8 +39,11 @@ void lerLinhasDeDados(std::istream& arquivo, Resultado& resultado, std::string& 
       if (!resultado.valido()) return;
       ++numeroLinha;
     }
-    linhaAnterior = linha;
+    linhaAnterior.swap(linha);  // no copy per line: the next read overwrites linha
+    podeLer = arquivo.good();
   }
+  // a read refused by a stream already at its end leaves linha as it was: the last line
+  if (!podeLer) linha.swap(linhaAnterior);
 }
 
 // A list file from its first line, numeroLinha at 1: line 1 into `linha` (an unreadable one is
