@@ -34,15 +34,14 @@ bool mesmoEmMinusculas(std::string_view texto, const std::string& esperado) {
 
 // A two-digit half of an hour: the digits' value, -1 when either is no digit.
 int32_t valorDoisDigitos(std::string_view texto) {
-  const auto digito = [](char c) { return c >= '0' && c <= '9'; };
-  if (!digito(texto[0]) || !digito(texto[1])) return -1;
+  if (!ehDigito(texto[0]) || !ehDigito(texto[1])) return -1;
   return (texto[0] - '0') * 10 + (texto[1] - '0');
 }
 
 // The pattern's answer without running it: one or more ASCII letters or digits, nothing else.
 bool alfanumerico(std::string_view texto) {
   const auto letraOuDigito = [](char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || ehDigito(c);
   };
   return !texto.empty() && std::all_of(texto.begin(), texto.end(), letraOuDigito);
 }

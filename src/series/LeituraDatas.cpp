@@ -4,6 +4,8 @@
 #include <iterator>
 #include <sstream>
 
+#include "validation/comum/Texto.h"
+
 AnalisadorValoresEspeciais criarAnalisadorValoresEspeciais() {
   return AnalisadorValoresEspeciais("nao_e_data", "infinito_neg", "infinito_pos", "data_min",
                                     "data_max");
@@ -56,8 +58,6 @@ DataCivil dataDoNumero(int64_t numeroDia) {
 std::string doisDigitos(int64_t valor) {
   return {static_cast<char>('0' + valor / 10), static_cast<char>('0' + valor % 10)};
 }
-
-bool ehDigito(char caractere) { return caractere >= '0' && caractere <= '9'; }
 
 // Whether the text has exactly `molde`'s length, a digit where it has '9' and its other
 // characters where it has them.

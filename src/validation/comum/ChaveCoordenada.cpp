@@ -1,5 +1,7 @@
 #include "validation/comum/ChaveCoordenada.h"
 
+#include "validation/comum/Texto.h"
+
 namespace {
 
 // Offset that makes every value of -180 to 180 in ten-thousandths positive.
@@ -19,7 +21,7 @@ bool lerDecimos(std::string_view texto, size_t casas, bool& negativo, int64_t& a
   if (negativo) ++posicao;
   int64_t inteiro = 0;
   const size_t inicioDigitos = posicao;
-  while (posicao < texto.size() && texto[posicao] >= '0' && texto[posicao] <= '9') {
+  while (posicao < texto.size() && ehDigito(texto[posicao])) {
     inteiro = inteiro * 10 + (texto[posicao] - '0');
     if (inteiro > 180) return false;
     ++posicao;
@@ -30,8 +32,7 @@ bool lerDecimos(std::string_view texto, size_t casas, bool& negativo, int64_t& a
   if (posicao < texto.size()) {
     if (texto[posicao] != '.') return false;
     ++posicao;
-    while (posicao < texto.size() && lidas < casas && texto[posicao] >= '0' &&
-           texto[posicao] <= '9') {
+    while (posicao < texto.size() && lidas < casas && ehDigito(texto[posicao])) {
       fracao = fracao * 10 + (texto[posicao] - '0');
       ++posicao;
       ++lidas;
@@ -74,15 +75,6 @@ bool lerCoordenada(std::string_view texto, int64_t& decimos, uint32_t& codigo) {
   decimos = negativo ? -absoluto : absoluto;
   codigo = static_cast<uint32_t>(codigoValor(negativo, absoluto));
   return true;
-}
-
-CodigoCoordenada codigoCoordenada(std::string_view longitude, std::string_view latitude) {
-  int64_t decimos = 0;
-  uint32_t primeiro = 0;
-  uint32_t segundo = 0;
-  lerCoordenada(longitude, decimos, primeiro);
-  lerCoordenada(latitude, decimos, segundo);
-  return juntarCoordenadas(primeiro, segundo);
 }
 
 bool codigoDaChave(std::string_view chave, CodigoCoordenada& codigo) {

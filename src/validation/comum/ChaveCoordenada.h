@@ -20,9 +20,6 @@ inline CodigoCoordenada juntarCoordenadas(uint32_t longitude, uint32_t latitude)
   return static_cast<CodigoCoordenada>(longitude) << 32 | latitude;
 }
 
-// Code of a value pair read from the files: each text of the form lerCoordenada takes.
-CodigoCoordenada codigoCoordenada(std::string_view longitude, std::string_view latitude);
-
 // Code of a "%3.4f %3.4f" key of values within -180 to 180; false for a text of another form.
 bool codigoDaChave(std::string_view chave, CodigoCoordenada& codigo);
 

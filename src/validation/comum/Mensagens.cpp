@@ -1,6 +1,5 @@
 #include "validation/comum/Mensagens.h"
 
-#include <charconv>
 #include <locale>
 
 #include <boost/format.hpp>
@@ -26,32 +25,6 @@ std::string trechoValorLinhaNumero(const std::string& valor, const std::string& 
 std::string textoInteiro(int64_t valor) { return boost::lexical_cast<std::string>(valor); }
 
 std::string textoReal(double valor) { return boost::lexical_cast<std::string>(valor); }
-
-namespace {
-
-// "%3.4f" of one coordinate: to_chars writes what printf does (the exact binary value, halves to
-// even), and four decimals are always wider than 3.
-void acrescentarCoordenada(std::string& texto, double valor) {
-  char numero[400];  // the largest double in fixed notation with four decimals fits
-  const auto fim =
-      std::to_chars(numero, numero + sizeof numero, valor, std::chars_format::fixed, 4).ptr;
-  texto.append(numero, fim);
-}
-
-}  // namespace
-
-std::string textoCoordenada(double longitude, double latitude) {
-  std::string texto;
-  textoCoordenada(longitude, latitude, texto);
-  return texto;
-}
-
-void textoCoordenada(double longitude, double latitude, std::string& texto) {
-  texto.clear();
-  acrescentarCoordenada(texto, longitude);
-  texto += ' ';
-  acrescentarCoordenada(texto, latitude);
-}
 
 std::string trechoSomaPesos(double soma) {
   return "\nEsperado: " + textoReal(0.995) + " <= soma <= " + textoReal(1.004) +

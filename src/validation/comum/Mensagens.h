@@ -19,11 +19,6 @@ std::string textoInteiro(int64_t valor);
 // A real written back into a message: 17 significant digits, "inf"/"nan" forms.
 std::string textoReal(double valor);
 
-// Longitude and latitude as the grid and forecast files are compared: "%3.4f %3.4f".
-std::string textoCoordenada(double longitude, double latitude);
-// The same written over texto, which keeps its room for the next key.
-void textoCoordenada(double longitude, double latitude, std::string& texto);
-
 // Tail of a weight-sum failure: the bounds as shown (not the tested 0.99499 and 1.00401), then
 // the sum with six decimals.
 std::string trechoSomaPesos(double soma);

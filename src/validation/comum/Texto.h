@@ -18,6 +18,9 @@ bool lerLinha(std::istream& entrada, std::string& linha);
 // Whether nothing is left to read, as lerLinha sees it: the end of the file or a 0x1A byte next.
 bool textoTerminado(std::istream& entrada);
 
+// An ASCII digit, whatever the locale.
+inline bool ehDigito(char caractere) { return caractere >= '0' && caractere <= '9'; }
+
 // Value before a comment: the text before the first apostrophe.
 std::string valorAntesDoComentario(const std::string& linha);
 

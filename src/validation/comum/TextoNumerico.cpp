@@ -7,9 +7,9 @@
 
 #include <boost/lexical_cast.hpp>
 
-namespace {
+#include "validation/comum/Texto.h"
 
-bool ehDigito(char caractere) { return caractere >= '0' && caractere <= '9'; }
+namespace {
 
 // Digits from posicao on; returns where they end.
 size_t pularDigitos(std::string_view texto, size_t posicao) {

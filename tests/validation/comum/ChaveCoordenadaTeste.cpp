@@ -1,11 +1,30 @@
 #include "validation/comum/ChaveCoordenada.h"
 
+#include <locale>
 #include <string>
 
+#include <boost/format.hpp>
 #include <gtest/gtest.h>
 
-#include "validation/comum/Mensagens.h"
 #include "validation/comum/TextoNumerico.h"
+
+namespace {
+
+// Code of two texts of the files' coordinate form.
+CodigoCoordenada codigoCoordenada(const std::string& longitude, const std::string& latitude) {
+  int64_t decimos = 0;
+  uint32_t primeiro = 0;
+  uint32_t segundo = 0;
+  EXPECT_TRUE(lerCoordenada(longitude, decimos, primeiro)) << longitude;
+  EXPECT_TRUE(lerCoordenada(latitude, decimos, segundo)) << latitude;
+  return juntarCoordenadas(primeiro, segundo);
+}
+
+std::string formatado(const std::string& texto) {
+  return (boost::format("%3.4f", std::locale::classic()) % lerReal(texto)).str();
+}
+
+}  // namespace
 
 TEST(ChaveCoordenadaTeste, CodigoTemAChaveDoTexto) {
   const char* const casos[][2] = {
@@ -23,7 +42,7 @@ TEST(ChaveCoordenadaTeste, CodigoTemAChaveDoTexto) {
   };
   for (const auto& caso : casos) {
     SCOPED_TRACE(std::string(caso[0]) + " " + caso[1]);
-    const std::string esperada = textoCoordenada(lerReal(caso[0]), lerReal(caso[1]));
+    const std::string esperada = formatado(caso[0]) + " " + formatado(caso[1]);
     const CodigoCoordenada codigo = codigoCoordenada(caso[0], caso[1]);
     EXPECT_EQ(esperada, chaveDoCodigo(codigo));
     CodigoCoordenada daChave = 0;

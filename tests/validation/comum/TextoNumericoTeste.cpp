@@ -1,6 +1,5 @@
 #include "validation/comum/TextoNumerico.h"
 
-#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <locale>
@@ -11,7 +10,7 @@
 #include <boost/regex.hpp>
 #include <gtest/gtest.h>
 
-#include "validation/comum/Mensagens.h"
+#include "validation/comum/ChaveCoordenada.h"
 
 // Each hand-written check against the pattern or conversion it stands for, on the same text; for a
 // text that converts, the value read and its coordinate key against lexical_cast and Boost.Format.
@@ -112,8 +111,12 @@ TEST(TextoNumericoTeste, IgualAoPadraoEAConversao) {
     if (!converte) continue;
     const double lido = lerReal(texto);
     EXPECT_EQ(0, std::memcmp(&esperado, &lido, sizeof lido)) << esperado << " " << lido;
-    if (std::isfinite(lido) && std::fabs(lido) <= 1000.0) {
-      EXPECT_EQ(formatado(esperado) + " " + formatado(-esperado), textoCoordenada(lido, -lido));
+    // a text of the coordinate form gets the key "%3.4f %3.4f" of the value it converts to
+    int64_t decimos = 0;
+    uint32_t codigo = 0;
+    if (lerCoordenada(texto, decimos, codigo)) {
+      EXPECT_EQ(formatado(esperado) + " " + formatado(esperado),
+                chaveDoCodigo(juntarCoordenadas(codigo, codigo)));
     }
   }
 }
