@@ -41,6 +41,19 @@ bool textoTerminado(std::istream& entrada) {
          (!plataforma::textoTraduzidoPeloSistema && proximo == fimDeTexto);
 }
 
+std::string_view textoAteNulo(std::string_view linha) {
+  return linha.substr(0, linha.find('\0'));
+}
+
+bool nuloEscondeTexto(std::string_view linha) {
+  const size_t nulo = linha.find('\0');
+  if (nulo == std::string_view::npos) return false;
+  for (size_t i = nulo + 1; i < linha.size(); ++i) {
+    if (!ehBranco(linha[i])) return true;
+  }
+  return false;
+}
+
 std::string valorAntesDoComentario(const std::string& linha) {
   return linha.substr(0, linha.find('\''));
 }

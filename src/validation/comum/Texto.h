@@ -21,6 +21,12 @@ bool textoTerminado(std::istream& entrada);
 // An ASCII digit, whatever the locale.
 inline bool ehDigito(char caractere) { return caractere >= '0' && caractere <= '9'; }
 
+// A line's text ends at its first NUL byte, as a C string does: the readers judge that text. Where
+// it passes although anything but blanks follows the NUL, the line is judged again whole, the NUL a
+// byte of its field, so that no NUL hides what stands after it.
+std::string_view textoAteNulo(std::string_view linha);
+bool nuloEscondeTexto(std::string_view linha);
+
 // Value before a comment: the text before the first apostrophe.
 std::string valorAntesDoComentario(const std::string& linha);
 
