@@ -128,9 +128,8 @@ TEST(LeitorPontosGradeTeste, LongitudeELatitude) {
       {"virgulas: o numero antes da linha", "1\n-45,5 -23,5\n", 105,
        "Valor de longitude nao numerico\nValor lido: -45,5\nNumero da linha: 2\n"
        "Linha: -45,5 -23,5"},
-      {"byte nulo entre digitos", "1\n" + comNulo("1", ".5") + " 0\n", 105,
-       "Valor de longitude nao numerico\nValor lido: " + comNulo("1", ".5") +
-           "\nNumero da linha: 2\nLinha: " + comNulo("1", ".5") + " 0"},
+      {"byte nulo entre digitos: a linha acaba nele", "1\n" + comNulo("1", ".5") + " 0\n", 105,
+       "Valor de latitude nao numerico\nValor lido: \nNumero da linha: 2\nLinha: 1"},
       {"letras", "1\nabc -23\n", 105,
        "Valor de longitude nao numerico\nValor lido: abc\nNumero da linha: 2\nLinha: abc -23"},
       {"so a longitude", "1\n-45\n", 105,

@@ -58,9 +58,8 @@ TEST(LeitorVazaoVerificadaTeste, Identificador) {
       {"alem do double", registro(data, "1", foraDoDouble) + "\n", 103,
        comValorLido("Valor de identificador nao numerico", foraDoDouble,
                     registro(data, "1", foraDoDouble), 1)},
-      {"byte nulo entre digitos", registro(data, "1", comNulo("1", "2")) + "\n", 103,
-       comValorLido("Valor de identificador nao numerico", comNulo("1", "2"),
-                    registro(data, "1", comNulo("1", "2")), 1)},
+      {"byte nulo entre digitos: a linha acaba nele", registro(data, "1", comNulo("1", "2")) + "\n",
+       104, "Valor de origem da vazao nao informado.\nLinha: 1\nNumero da linha: 1"},
   };
   for (const char* identificador : {"12a", "1.5", "+5", "12 ", "1 2"}) {
     const std::string linha = registro(data, "1", identificador);

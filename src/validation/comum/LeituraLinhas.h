@@ -4,6 +4,7 @@
 #include <fstream>
 #include <istream>
 #include <string>
+#include <utility>
 
 #include "validation/comum/Resultado.h"
 #include "validation/comum/Texto.h"
@@ -23,27 +24,44 @@ enum class ArquivoQueNaoAbre {
 bool abrirArquivo(Utilitarios& utilitarios, const std::string& caminho, std::ifstream& arquivo,
                   ArquivoQueNaoAbre seNaoAbrir = ArquivoQueNaoAbre::falha);
 
+// Judges linha up to its first NUL byte; when that passes although text hides behind the NUL,
+// judges the whole line again (linha then holds the NUL), and that judgement must fail it.
+// `inteira` is scratch space, kept by the caller so that a file of such lines allocates once.
+template <class Julgar>
+void julgarAteNulo(std::string& linha, std::string& inteira, Resultado& resultado, Julgar julgar) {
+  const size_t nulo = linha.find('\0');
+  if (nulo == std::string::npos) {
+    julgar();
+    return;
+  }
+  const bool escondido = nuloEscondeTexto(linha);
+  if (escondido) inteira = linha;
+  linha.resize(nulo);
+  julgar();
+  if (!resultado.valido() || !escondido) return;
+  linha.swap(inteira);
+  julgar();
+}
+
 // Reads the remaining lines into `linha` under the shared line rules: a blank line takes no number
 // and only blank lines may follow it; every other line goes to validarLinha(linhaAnterior) and
-// then takes the next number. Stops at the first failing check.
+// then takes the next number. Stops at the first failing check. Each line is judged as
+// julgarAteNulo says.
 template <class ValidarLinha>
 void lerLinhasDeDados(std::istream& arquivo, Resultado& resultado, std::string& linha,
                       std::string linhaAnterior, int32_t& numeroLinha, ValidarLinha validarLinha) {
   VerificadorLinhas verificador;
-  bool podeLer = arquivo.good();
-  while (lerLinha(arquivo, linha)) {
+  std::string inteira;
+  const auto julgar = [&] {
     verificador.verificarLinha(resultado, linha, linhaAnterior, numeroLinha, linha.empty());
+    if (resultado.valido() && !linha.empty()) validarLinha(std::as_const(linhaAnterior));
+  };
+  while (lerLinha(arquivo, linha)) {
+    julgarAteNulo(linha, inteira, resultado, julgar);
     if (!resultado.valido()) return;
-    if (!linha.empty()) {
-      validarLinha(linhaAnterior);
-      if (!resultado.valido()) return;
-      ++numeroLinha;
-    }
+    if (!linha.empty()) ++numeroLinha;
     linhaAnterior.swap(linha);  // no copy per line: the next read overwrites linha
-    podeLer = arquivo.good();
   }
-  // a read refused by a stream already at its end leaves linha as it was: the last line
-  if (!podeLer) linha.swap(linhaAnterior);
 }
 
 // A list file from its first line, numeroLinha at 1: line 1 into `linha` (an unreadable one is
@@ -56,9 +74,11 @@ void lerLinhasDeLista(std::istream& arquivo, Resultado& resultado, std::string& 
                       const std::string& linhaAntesDaPrimeira, int32_t& numeroLinha,
                       ValidarPrimeira validarPrimeira, ValidarLinha validarLinha) {
   if (!lerLinha(arquivo, linha)) linha.clear();
-  VerificadorLinhas().verificarLinha(resultado, linha, linhaAntesDaPrimeira, numeroLinha, false);
-  if (!resultado.valido()) return;
-  validarPrimeira();
+  std::string inteira;
+  julgarAteNulo(linha, inteira, resultado, [&] {
+    VerificadorLinhas().verificarLinha(resultado, linha, linhaAntesDaPrimeira, numeroLinha, false);
+    if (resultado.valido()) validarPrimeira();
+  });
   if (!resultado.valido()) return;
   ++numeroLinha;
   lerLinhasDeDados(arquivo, resultado, linha, linha, numeroLinha, validarLinha);

@@ -27,7 +27,9 @@ void validarListaNomes(
         arquivo, resultado, linha, marcadorPrimeiraLinha, numeroLinha,
         [&] { quantidade = validarQuantidade(resultado, campoAntesDoComentario(linha)); },
         [&](const std::string&) {
-          nomes.push_back(boost::trim_copy(campoAntesDoComentario(linha)));
+          // a name ends at a NUL byte: judging the whole line again adds no name
+          if (linha.find('\0') == std::string::npos)
+            nomes.push_back(boost::trim_copy(campoAntesDoComentario(linha)));
         });
     if (!resultado.valido()) return;
   } catch (const std::exception&) {
