@@ -15,9 +15,9 @@
 
 namespace {
 
-// Key before the first '=', value up to the first apostrophe; a line without '=' is all key. A
-// NUL byte in the key ends the line, as it ends the C string a scan of "%[^=]=%[^']" reads; one
-// after the '=' stays in the value.
+// Key before the first '=', value up to the first apostrophe; a line without '=' is all key. In a
+// line judged whole, a NUL byte in the key still ends the line: a key no check knows is never read,
+// whatever follows it. One after the '=' stays in the value.
 void separarChaveValor(const std::string& linha, std::string& chave, std::string& valor) {
   const std::string::size_type igual = linha.find('=');
   const std::string::size_type nulo = linha.find('\0');
@@ -26,11 +26,6 @@ void separarChaveValor(const std::string& linha, std::string& chave, std::string
   // an empty key stops the split before the value, as the scan would
   if (igual == std::string::npos || igual == 0 || nulo < igual) return;
   valor = valorAntesDoComentario(linha.substr(igual + 1));
-}
-
-// A word value (one of a list) ends at a NUL byte; a number keeps it and fails its check.
-std::string palavra(const std::string& valor) {
-  return boost::trim_copy(valor.substr(0, valor.find('\0')));
 }
 
 }  // namespace
@@ -87,14 +82,17 @@ Resultado LeitorConfiguracao::validar() {
 
 void LeitorConfiguracao::lerLinhas(std::istream& arquivo, Resultado& resultado) {
   std::string linha;
+  std::string inteira;
   std::string chave;
   std::string valor;
   for (; lerLinha(arquivo, linha); ++numeroLinha) {
-    if (linha.empty()) continue;
-    separarChaveValor(linha, chave, valor);
-    boost::trim(chave);
-    boost::trim(valor);
-    validarCampo(resultado, chave, minusculas(valor));
+    julgarAteNulo(linha, inteira, resultado, [&] {
+      if (linha.empty()) return;
+      separarChaveValor(linha, chave, valor);
+      boost::trim(chave);
+      boost::trim(valor);
+      validarCampo(resultado, chave, minusculas(valor));
+    });
     if (!resultado.valido()) return;
   }
 }
@@ -111,14 +109,14 @@ void LeitorConfiguracao::validarCampo(Resultado& resultado, std::string chave, s
   } else if (chave == "constA" || chave == "constB") {
     validarReal(resultado, chave, valor, recusaNegativo);
   } else if (chave == "objetivo") {
-    validarValorPermitido(resultado, chave, palavra(valor), valoresObjetivo);
+    validarValorPermitido(resultado, chave, valor, valoresObjetivo);
   } else if (chave == "pesos" || chave == "graficos") {
-    validarValorPermitido(resultado, chave, palavra(valor), valoresLigaDesliga);
+    validarValorPermitido(resultado, chave, valor, valoresLigaDesliga);
   } else if (chave == "semente") {
     validarInteiro(resultado, chave, valor, somentePositivo);
   } else if (chave == "arqPrev") {
-    validarValorPermitido(resultado, chave, palavra(valor), valoresArqPrev);
-    arqPrev = palavra(valor) == "1";
+    validarValorPermitido(resultado, chave, valor, valoresArqPrev);
+    arqPrev = valor == "1";
   } else {
     return;
   }

@@ -40,49 +40,58 @@ Resultado LeitorInicializacao::validar() {
 }
 
 void LeitorInicializacao::lerCampos(std::ifstream& arquivo, Resultado& resultado) {
-  if (!lerProximoCampo(arquivo, resultado)) return;
-  validarData(resultado, valorLido);
-  if (!resultado.valido()) return;
-  dataRodada = valorLido;
+  const bool dataLida = lerCampo(arquivo, resultado, [&] {
+    validarData(resultado, valorLido);
+    if (resultado.valido()) dataRodada = valorLido;
+  });
+  if (!dataLida) return;
 
-  if (!lerProximoCampo(arquivo, resultado)) return;
-  validarInteiro(resultado, valorLido, nomeCampoAtual(), somentePositivo);
-  if (!resultado.valido()) return;
-  diaInicializacao = boost::lexical_cast<int32_t>(valorLido);
-  if (diaInicializacao <= 1) {  // this message has no value or line piece
-    resultado = {"Valor do campo " + nomeCampoAtual() + " deve ser maior que 1", 105};
-    return;
-  }
+  const bool diaLido = lerCampo(arquivo, resultado, [&] {
+    validarInteiro(resultado, valorLido, nomeCampoAtual(), somentePositivo);
+    if (!resultado.valido()) return;
+    diaInicializacao = boost::lexical_cast<int32_t>(valorLido);
+    if (diaInicializacao <= 1) {  // this message has no value or line piece
+      resultado = {"Valor do campo " + nomeCampoAtual() + " deve ser maior que 1", 105};
+    }
+  });
+  if (!diaLido) return;
 
-  if (!lerProximoCampo(arquivo, resultado)) return;
-  validarInteiro(resultado, valorLido, nomeCampoAtual(), somentePositivo);
-  if (!resultado.valido()) return;
-  diasPrevisao = boost::lexical_cast<int32_t>(valorLido);
+  const bool previsaoLida = lerCampo(arquivo, resultado, [&] {
+    validarInteiro(resultado, valorLido, nomeCampoAtual(), somentePositivo);
+    if (resultado.valido()) diasPrevisao = boost::lexical_cast<int32_t>(valorLido);
+  });
+  if (!previsaoLida) return;
 
   for (int campo = 4; campo <= 6; ++campo) {
-    if (!lerProximoCampo(arquivo, resultado)) return;
-    validarReal(resultado, valorLido, nomeCampoAtual(), recusaNegativo);
-    if (!resultado.valido()) return;
-  }
-  const double limiteTuin = 100;
-  if (boost::lexical_cast<double>(valorLido) > limiteTuin) {
-    // "Valor lido" without its colon, and no line piece
-    resultado = {"Valor de TUIN maior que " + textoReal(limiteTuin) + "\nValor lido " + valorLido,
-                 105};
+    const bool lido = lerCampo(arquivo, resultado, [&] {
+      validarReal(resultado, valorLido, nomeCampoAtual(), recusaNegativo);
+      const double limiteTuin = 100;
+      if (campo == 6 && resultado.valido() && boost::lexical_cast<double>(valorLido) > limiteTuin) {
+        // "Valor lido" without its colon, and no line piece
+        resultado = {
+            "Valor de TUIN maior que " + textoReal(limiteTuin) + "\nValor lido " + valorLido, 105};
+      }
+    });
+    if (!lido) return;
   }
 }
 
-bool LeitorInicializacao::lerProximoCampo(std::ifstream& arquivo, Resultado& resultado) {
-  // a missing line and a blank one name the field that was expected next
-  if (arquivo.eof() || !lerLinha(arquivo, linha) || linha.empty()) {
-    resultado = {"Campo " + nomesCampos[indiceCampo] + " nao informado", 196};
-    return false;
-  }
-  valorLido = valorAntesDoComentario(linha);
-  boost::trim_right(valorLido);
-  boost::trim_left(valorLido);
+bool LeitorInicializacao::lerCampo(std::ifstream& arquivo, Resultado& resultado,
+                                   const std::function<void()>& validarValor) {
+  if (arquivo.eof() || !lerLinha(arquivo, linha)) linha.clear();
   ++indiceCampo;
-  return true;
+  julgarAteNulo(linha, linhaInteira, resultado, [&] {
+    // a missing line and a blank one name the field that was expected
+    if (linha.empty()) {
+      resultado = {"Campo " + nomeCampoAtual() + " nao informado", 196};
+      return;
+    }
+    valorLido = valorAntesDoComentario(linha);
+    boost::trim_right(valorLido);
+    boost::trim_left(valorLido);
+    validarValor();
+  });
+  return resultado.valido();
 }
 
 void LeitorInicializacao::validarData(Resultado& resultado, std::string valor) {

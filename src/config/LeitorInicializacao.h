@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <fstream>
+#include <functional>
 #include <string>
 
 #include <boost/regex.hpp>
@@ -24,7 +25,9 @@ class LeitorInicializacao {
 
  private:
   void lerCampos(std::ifstream& arquivo, Resultado& resultado);
-  bool lerProximoCampo(std::ifstream& arquivo, Resultado& resultado);
+  // Reads the next line and judges its value (see julgarAteNulo); false when it failed.
+  bool lerCampo(std::ifstream& arquivo, Resultado& resultado,
+                const std::function<void()>& validarValor);
   void validarData(Resultado& resultado, std::string valor);
   // restricoes: the signs refused (validation/comum/RestricoesSinal.h)
   void validarInteiro(Resultado& resultado, std::string valor, std::string nome, int restricoes);
@@ -39,7 +42,8 @@ class LeitorInicializacao {
   boost::regex regexInteiro;
   boost::regex regexData;
   std::string linha;
-  std::string valorLido;  // the current line before its comment, trimmed
+  std::string linhaInteira;  // scratch for a line judged whole
+  std::string valorLido;     // the current line before its comment, trimmed
   std::string formatoData = "%d/%m/%Y";
   std::array<std::string, 6> nomesCampos = {
       "data rodada", "dia inicializacao", "dias previsao", "ebin", "supin", "tuin"};

@@ -41,7 +41,6 @@ Resultado LeitorParametros::validar() {
   numeroKts = 0;
   linha.clear();
   valorLido.clear();
-  comentario.clear();
   // limits come from this file only
   limiteInferiorEbin = limiteSuperiorEbin = limiteInferiorChuva = limiteSuperiorChuva = 0;
   Resultado resultado{"Validacao parametros OK", codigoValido};
@@ -67,17 +66,20 @@ void LeitorParametros::lerLinhas(std::istream& arquivo, Resultado& resultado) {
       resultado = {"Configuracao do campo " + nome + " nao foi encontrada", 196};
       return;
     }
-    // the marker stays the previous line: the blank-line rule never fires here
-    verificador.verificarLinha(resultado, linha, marcadorPrimeiraLinha, numeroLinha, false);
-    if (!resultado.valido()) return;
-    separarValorComentario();
-    if (numeroLinha == 1) {
-      validarAreaDrenagem(resultado, valorLido);
-    } else if (numeroLinha == 2) {
-      validarKts(resultado, valorLido);
-    } else {
-      validarReal(resultado, valorLido, nome, recusaNegativo);
-    }
+    julgarAteNulo(linha, linhaInteira, resultado, [&] {
+      // the marker stays the previous line: the blank-line rule never fires here
+      verificador.verificarLinha(resultado, linha, marcadorPrimeiraLinha, numeroLinha, false);
+      if (!resultado.valido()) return;
+      valorLido = valorAntesDoComentario(linha);
+      boost::trim(valorLido, std::locale::classic());
+      if (numeroLinha == 1) {
+        validarAreaDrenagem(resultado, valorLido);
+      } else if (numeroLinha == 2) {
+        validarKts(resultado, valorLido);
+      } else {
+        validarReal(resultado, valorLido, nome, recusaNegativo);
+      }
+    });
     if (!resultado.valido()) return;
     if (numeroLinha >= 17) {
       const double limite = boost::lexical_cast<double>(valorLido);
@@ -95,13 +97,6 @@ void LeitorParametros::validarLimites(Resultado& resultado) {
   } else if (limiteInferiorChuva > limiteSuperiorChuva) {
     resultado = {"Valor de " + nomesParametros[18] + " maior que " + nomesParametros[19], 196};
   }
-}
-
-void LeitorParametros::separarValorComentario() {
-  const std::string::size_type apostrofo = linha.find('\'');
-  valorLido = linha.substr(0, apostrofo);
-  comentario = apostrofo == std::string::npos ? "" : linha.substr(apostrofo + 1);
-  boost::trim(valorLido, std::locale::classic());
 }
 
 void LeitorParametros::validarAreaDrenagem(Resultado& resultado, std::string valor) {

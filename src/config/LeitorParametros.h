@@ -22,7 +22,6 @@ class LeitorParametros {
 
  private:
   void lerLinhas(std::istream& arquivo, Resultado& resultado);
-  void separarValorComentario();
   void validarAreaDrenagem(Resultado& resultado, std::string valor);
   void validarKts(Resultado& resultado, std::string valor);
   void validarPesoKt(Resultado& resultado, const std::string& token, int32_t indice, double& soma);
@@ -36,8 +35,8 @@ class LeitorParametros {
   boost::regex regexDecimal;
   boost::regex regexInteiro;
   std::string linha;
-  std::string valorLido;  // the current line before its comment, trimmed
-  std::string comentario;
+  std::string valorLido;     // the current line before its comment, trimmed
+  std::string linhaInteira;  // scratch for a line judged whole
   std::array<std::string, 20> nomesParametros = {"area drenagem",
                                                  "Kt",
                                                  "Str",

@@ -27,26 +27,11 @@ Resultado LeitorEvapotranspiracao::validar() {
   return resultado;
 }
 
+// The shared line rules, with a tab refused anywhere in the line, not only at its start.
 void LeitorEvapotranspiracao::lerLinhas(std::istream& arquivo, Resultado& resultado) {
-  std::string linhaAnterior = semLinhaAnterior;
-  while (lerLinha(arquivo, linha)) {
-    // a blank line takes no number and is judged by the next non-blank one
-    if (linha.empty()) {
-      linhaAnterior.clear();
-      continue;
-    }
-    if (linhaAnterior.empty()) {
-      resultado = {"Linha em branco encontrada no arquivo" + trechoNumeroLinha(numeroLinha), 196};
-      return;
-    }
-    if (linha[0] == ' ') {
-      resultado = {
-          "Espaco em branco encontrado no inicio da linha" + trechoLinhaNumero(linha, numeroLinha),
-          105};
-      return;
-    }
-    // anywhere, not only at the start; the line sits inside the finding
-    if (linha.find('\t') != std::string::npos) {
+  const auto validarLinha = [&](const std::string&) {
+    // the line sits inside the finding, as in the shared one for a leading tab
+    if (textoAteNulo(linha).find('\t') != std::string_view::npos) {
       resultado = {"Tabulacao encontrada na linha: " + linha + trechoNumeroLinha(numeroLinha), 105};
       return;
     }
@@ -54,10 +39,8 @@ void LeitorEvapotranspiracao::lerLinhas(std::istream& arquivo, Resultado& result
     validarMes(resultado, campos[0]);
     if (!resultado.valido()) return;
     validarEvapotranspiracao(resultado, campos[1]);
-    if (!resultado.valido()) return;
-    linhaAnterior = linha;
-    ++numeroLinha;
-  }
+  };
+  lerLinhasDeDados(arquivo, resultado, linha, semLinhaAnterior, numeroLinha, validarLinha);
 }
 
 void LeitorEvapotranspiracao::validarMes(Resultado& resultado, std::string mes) {

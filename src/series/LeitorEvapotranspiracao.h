@@ -8,7 +8,7 @@
 #include "validation/comum/Utilitarios.h"
 
 // Reads <sub-basin>_EVAPOTRANSPIRACAO.txt: one line per month, in month order, the month number
-// and a value not below zero. Applies its own line rules, not the shared ones.
+// and a value not below zero.
 class LeitorEvapotranspiracao {
  public:
   Resultado validar();

@@ -118,8 +118,20 @@ TEST(LeitorConfiguracaoTeste, SeparacaoDaLinha) {
       {"duas linhas vazias antes", "\n\nobjetivo = MAPA\n", 105,
        "Valor invalido para objetivo\nValor lido: mapa\nValores permitidos: mape cef somacoef dm\n"
        "Numero da linha: 3"},
-      {"byte nulo encerra a linha", "pesos = on\0x\n"s + completo, 100, "Validacao zel.conf OK"},
-      {"byte nulo depois de brancos encerra a palavra", "pesos = on \0x\n"s + completo, 100,
+      {"texto depois do byte nulo: a palavra inteira", "pesos = on\0x\n"s + completo, 105,
+       "Valor invalido para pesos\nValor lido: on\0x"s +
+           "\nValores permitidos: on off\nNumero da linha: 1"},
+      {"texto depois de brancos e do byte nulo", "pesos = on \0x\n"s + completo, 105,
+       "Valor invalido para pesos\nValor lido: on \0x"s +
+           "\nValores permitidos: on off\nNumero da linha: 1"},
+      {"so brancos depois do byte nulo",
+       "iteracoes = 10000\0\namplitude = 0.5\0 \t\n"
+       "alvo = -2\0\nsemente = 9952\0\n"s +
+           completo,
+       100, "Validacao zel.conf OK"},
+      {"byte nulo no comentario: o valor vai ao fim da linha", "iteracoes = 10 ' dez\0x\n"s, 103,
+       "Valor de iteracoes nao numerico\nValor lido: 10 ' dez\0x\nNumero da linha: 1"s},
+      {"byte nulo numa chave desconhecida: linha nao lida", "it\0eracoes = x\n"s + completo, 100,
        "Validacao zel.conf OK"},
       {"byte nulo na chave: valor vazio", "alvo\0 = 5\n"s, 105,
        "Valor de alvo nao numerico\nValor lido: \nNumero da linha: 1"},

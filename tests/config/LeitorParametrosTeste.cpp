@@ -151,6 +151,9 @@ TEST(LeitorParametrosTeste, ParametrosELimites) {
   const Caso casos[] = {
       {"negativo", arquivo(9, "-1 ' k2t2"), 105, campo("k2t2", " negativo", "-1", "-1 ' k2t2", 9)},
       {"zero passa", arquivo(16, "0"), 100, ok},
+      {"byte nulo no comentario: o valor vai ao fim da linha",
+       arquivo(9, comNulo("0.5 ' k2t2", "x")), 105,
+       campo("k2t2", " nao numerico", comNulo("0.5 ' k2t2", "x"), comNulo("0.5 ' k2t2", "x"), 9)},
       {"sem limite superior", arquivo(7, "1e300"), 100, ok},
       {"nao numerico", arquivo(4, "abc"), 105, campo("K2t", " nao numerico", "abc", "abc", 4)},
       {"nan", arquivo(10, "nan"), 105, campo("H1", " nao numerico", "nan", "nan", 10)},

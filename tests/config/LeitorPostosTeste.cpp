@@ -105,6 +105,8 @@ TEST(LeitorPostosTeste, Pesos) {
        "Soma calculada: 0.000000"},
       {"texto depois", "1\nP1 1.0 x\n", 105, mensagem("Valor do campo ke nao numerico", "1.0 x")},
       {"virgula", "1\nP1 0,5\n", 105, mensagem("Valor do campo ke nao numerico", "0,5")},
+      {"texto depois do byte nulo", "1\nP1 " + comNulo("1.00", "x") + "\n", 105,
+       mensagem("Valor do campo ke nao numerico", comNulo("1.00", "x"))},
   };
   for (const char* ke : {"1.5", "2.000", "-0.5", "inf", "-Infinity"}) {
     casos.push_back({ke, "1\nP1 " + std::string(ke) + "\n", 105,

@@ -103,6 +103,9 @@ TEST(LeitorEvapotranspiracaoTeste, Valores) {
       {"retorno de carro no fim do arquivo", "1 4.6\r", 105, valor(naoNumerico, "4.6\r")},
       {"retorno de carro antes de 0x1A", "1 4.6\r\x1A\n", 105, valor(naoNumerico, "4.6\r")},
       {"so o mes", "1\n", 105, comValorLido(naoNumerico, "", "1", 1)},
+      {"so brancos depois do byte nulo", "1 " + comNulo("2.5", " \t") + "\n", 100, ok},
+      {"texto depois do byte nulo", "1 " + comNulo("2.5", "x") + "\n", 105,
+       valor(naoNumerico, comNulo("2.5", "x"))},
   });
 }
 

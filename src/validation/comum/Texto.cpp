@@ -41,9 +41,7 @@ bool textoTerminado(std::istream& entrada) {
          (!plataforma::textoTraduzidoPeloSistema && proximo == fimDeTexto);
 }
 
-std::string_view textoAteNulo(std::string_view linha) {
-  return linha.substr(0, linha.find('\0'));
-}
+std::string_view textoAteNulo(std::string_view linha) { return linha.substr(0, linha.find('\0')); }
 
 bool nuloEscondeTexto(std::string_view linha) {
   const size_t nulo = linha.find('\0');
@@ -55,7 +53,11 @@ bool nuloEscondeTexto(std::string_view linha) {
 }
 
 std::string valorAntesDoComentario(const std::string& linha) {
-  return linha.substr(0, linha.find('\''));
+  const size_t apostrofo = linha.find('\'');
+  // a NUL byte behind the apostrophe: the line is judged whole, and the NUL stays in the value
+  if (apostrofo != std::string::npos && linha.find('\0', apostrofo) != std::string::npos)
+    return linha;
+  return linha.substr(0, apostrofo);
 }
 
 std::string minusculas(std::string texto) {

@@ -27,7 +27,8 @@ inline bool ehDigito(char caractere) { return caractere >= '0' && caractere <= '
 std::string_view textoAteNulo(std::string_view linha);
 bool nuloEscondeTexto(std::string_view linha);
 
-// Value before a comment: the text before the first apostrophe.
+// Value before a comment: the text before the first apostrophe; the whole line where a NUL byte
+// stands behind it (a line judged whole, see textoAteNulo).
 std::string valorAntesDoComentario(const std::string& linha);
 
 // Lower case of A to Z only; every other byte stays.
