@@ -66,8 +66,9 @@ Resultado LeitorChuvaObservada::validar() {
   }
   std::string linha;
   const auto validarLinha = [&](const std::string& linhaAnterior) {
-    // runs of non-blanks; a field the line lacks is empty, the rest of the line is ignored
-    camposVarredura(linha, 4, campos);
+    // runs of non-blanks; a field the line lacks is empty, the rest of the line is ignored, but
+    // in a line judged whole (a NUL hid text) the value takes it
+    camposVarredura(linha, linha.find('\0') == std::string::npos ? 4 : 3, campos);
     validarIdentificador(identificadorDaLinha(linha), resultado, linha);
     if (!resultado.valido()) return;
     validarData(campos[1], resultado, linha, formato, valoresEspeciais, analisador, regexData);

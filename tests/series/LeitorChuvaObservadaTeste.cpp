@@ -79,7 +79,10 @@ TEST(LeitorChuvaObservadaTeste, Identificador) {
 
 TEST(LeitorChuvaObservadaTeste, Data) {
   const auto linha = [](const std::string& data) { return "posto1 " + data + " 0700 1.5"; };
-  std::vector<CasoLeitor> casos;
+  std::vector<CasoLeitor> casos = {
+      {"a linha acaba no byte nulo depois da data", linha(comNulo("15/01/2021", "")) + "\n", 104,
+       "Valor de hora nao informado\nLinha: posto1 15/01/2021\nNumero da linha: 1"},
+  };
   for (const char* data : {"1/01/2021", "01-01-2021", "01/01/21", "01/01/2021x"}) {
     casos.push_back({data, linha(data) + "\n", 105,
                      comValorLido("Data em formato invalido. Formato esperado: dd/mm/aaaa", data,
@@ -124,6 +127,11 @@ TEST(LeitorChuvaObservadaTeste, Precipitacao) {
        "Valor de precipitacao nao informado\nLinha: posto1 15/01/2021 0700\nNumero da linha: 1"},
       {"byte nulo entre digitos", linha(nulo) + "\n", 103,
        comValorLido("Valor de precipitacao nao numerico", nulo, linha(nulo), 1)},
+      {"so brancos depois do byte nulo", linha(comNulo("1.5", " \t")) + "\n", 100, ok},
+      // the rest of the line is never read, but no NUL hides it: the value takes it
+      {"texto depois do byte nulo no resto da linha", linha(comNulo("1.5 ", "x")) + "\n", 103,
+       comValorLido("Valor de precipitacao nao numerico", comNulo("1.5 ", "x"),
+                    linha(comNulo("1.5 ", "x")), 1)},
   };
   for (const char* valor :
        {"-", "0", "-0", "0.0", "12.5", "1e2", "nan", "NaN", "-nan", "inf", "INFINITY"}) {

@@ -93,6 +93,19 @@ TEST(LeitorVazaoVerificadaTeste, OrigemPeriodicidadeETipo) {
        semValor("Valor do tipo da vazao em branco.", "1|ANA|DI")},
       {"tipo vazio corta o resto", "1|ANA|DI||" + resto + "\n", 104,
        semValor("Valor do tipo da vazao em branco.", "1|ANA|DI||" + resto)},
+      // the line ends at a NUL byte: each finding is the one of the line before it
+      {"byte nulo na origem", "1|" + comNulo("AN", "A") + "|DI|MED" + resto + "\n", 104,
+       semValor("Valor de periodicidade em branco.", "1|AN")},
+      {"origem so o byte nulo", "1|" + comNulo("", "") + "|DI|MED" + resto + "\n", 104,
+       semValor("Valor de origem da vazao nao informado.", "1|")},
+      {"byte nulo na periodicidade", linha(comNulo("DI", ""), "MED") + "\n", 104,
+       semValor("Valor do tipo da vazao em branco.", "1|ANA|DI")},
+      {"byte nulo no tipo de tres bytes", linha("DI", comNulo("NA", "")) + "\n", 105,
+       comValorLido("Valor de tipo da vazao incorreto", "NA", "1|ANA|DI|NA", 1)},
+      {"byte nulo depois do tipo", linha("DI", comNulo("NAT", "")) + "\n", 105,
+       comValorLido("Valor de data e hora no formato incorreto ou em branco\n"
+                    "Formato esperado: AAAA-MM-DD hh:mm:ss",
+                    "", "1|ANA|DI|NAT", 1)},
   };
   for (const char* periodicidade : {"di", "Di", "D", "DIA"}) {
     casos.push_back({periodicidade, linha(periodicidade, "MED") + "\n", 105,
@@ -177,6 +190,9 @@ TEST(LeitorVazaoVerificadaTeste, Vazao) {
       {"byte nulo entre digitos", registro(data, comNulo("2", "30.00")) + "\n", 103,
        comValorLido("Valor de vazao nao numerico", comNulo("2", "30.00"),
                     registro(data, comNulo("2", "30.00")), 1)},
+      {"so brancos depois do byte nulo", registro(data, comNulo("2", " \t")) + "\n", 100, ok},
+      {"byte nulo depois da data", "1|ANA|DI|MED|" + comNulo(data, "") + "|1\n", 104,
+       semValor("Valor de vazao nao informado.", "1|ANA|DI|MED|" + data)},
   };
   for (const char* vazao : {"-", "0", "-0", "12.5", "1e3", "nan"}) {
     casos.push_back({vazao, registro(data, vazao) + "\n", 100, ok});
