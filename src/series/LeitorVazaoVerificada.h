@@ -7,7 +7,7 @@
 
 #include <boost/regex.hpp>
 
-#include "series/LeituraDatas.h"
+#include "validation/comum/LeituraDatas.h"
 #include "validation/comum/Resultado.h"
 #include "validation/comum/Utilitarios.h"
 

@@ -1,4 +1,4 @@
-#include "series/LeituraDatas.h"
+#include "validation/comum/LeituraDatas.h"
 
 #include <locale>
 #include <string>
