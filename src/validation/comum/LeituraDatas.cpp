@@ -1,29 +1,6 @@
 #include "validation/comum/LeituraDatas.h"
 
-#include <exception>
-#include <iterator>
-#include <sstream>
-
 #include "validation/comum/Texto.h"
-
-AnalisadorValoresEspeciais criarAnalisadorValoresEspeciais() {
-  return AnalisadorValoresEspeciais("nao_e_data", "infinito_neg", "infinito_pos", "data_min",
-                                    "data_max");
-}
-
-bool dataExiste(const std::string& texto, const std::string& formato,
-                const AnalisadorValoresEspeciais& valoresEspeciais,
-                const AnalisadorData& analisador) {
-  try {
-    std::istringstream leitura(texto);
-    std::istreambuf_iterator<char> inicio(leitura);
-    std::istreambuf_iterator<char> fim;
-    analisador.parse_date(inicio, fim, formato, valoresEspeciais);
-    return true;
-  } catch (const std::exception&) {
-    return false;
-  }
-}
 
 static_assert(numeroDoDia(1970, 1, 1) == 0 && numeroDoDia(2000, 3, 1) == 11017);
 
