@@ -58,6 +58,13 @@ std::string textoAnoMesDia(int64_t numeroDia) {
   return std::to_string(data.ano) + "-" + doisDigitos(data.mes) + "-" + doisDigitos(data.dia);
 }
 
+std::string textoCompacto(int64_t numeroDia) {
+  const DataCivil data = dataDoNumero(numeroDia);
+  const int64_t ano = data.ano - 2000;
+  return doisDigitos(data.dia) + doisDigitos(data.mes) +
+         (ano >= 0 && ano <= 9 ? doisDigitos(ano) : std::to_string(ano));
+}
+
 int64_t valorDigitos(std::string_view texto, size_t inicio, size_t quantidade) {
   int64_t valor = 0;
   for (size_t i = inicio; i < inicio + quantidade; ++i) valor = valor * 10 + (texto[i] - '0');

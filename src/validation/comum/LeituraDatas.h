@@ -31,6 +31,10 @@ bool existeNoCalendario(int64_t ano, int64_t mes, int64_t dia);
 std::string textoDiaMesAno(int64_t numeroDia);
 std::string textoAnoMesDia(int64_t numeroDia);
 
+// "ddmm" and the year minus 2000, two digits at least ("0101100", "1506-1"), as the forecast files
+// are named.
+std::string textoCompacto(int64_t numeroDia);
+
 // Value of `quantidade` characters from `inicio`, all of them already known to be digits.
 int64_t valorDigitos(std::string_view texto, size_t inicio, size_t quantidade);
 
