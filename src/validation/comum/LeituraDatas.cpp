@@ -19,6 +19,7 @@ struct DataCivil {
   int64_t dia;
 };
 
+// The inverse of numeroDoDia (see there for the constants).
 DataCivil dataDoNumero(int64_t numeroDia) {
   const int64_t deslocado = numeroDia + 719468;
   const int64_t era = (deslocado >= 0 ? deslocado : deslocado - 146096) / 146097;
