@@ -1,13 +1,12 @@
 #include "series/LeitorChuvaObservada.h"
 
-#include <algorithm>
 #include <fstream>
-#include <locale>
 #include <stdexcept>
 #include <vector>
 
 #include <boost/lexical_cast.hpp>
 
+#include "validation/comum/LeituraDatas.h"
 #include "validation/comum/LeituraLinhas.h"
 #include "validation/comum/Mensagens.h"
 #include "validation/comum/Texto.h"
@@ -38,26 +37,12 @@ int32_t valorDoisDigitos(std::string_view texto) {
   return (texto[0] - '0') * 10 + (texto[1] - '0');
 }
 
-// The pattern's answer without running it: one or more ASCII letters or digits, nothing else.
-bool alfanumerico(std::string_view texto) {
-  const auto letraOuDigito = [](char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || ehDigito(c);
-  };
-  return !texto.empty() && std::all_of(texto.begin(), texto.end(), letraOuDigito);
-}
-
 }  // namespace
-
-LeitorChuvaObservada::LeitorChuvaObservada() : regexAlfanumerico("^[a-zA-Z0-9]+$") {}
 
 Resultado LeitorChuvaObservada::validar() {
   Resultado resultado{"Validacao concluida com sucesso", codigoValido};
   numeroLinha = 1;
   primeiroDia = 0;
-  const std::string formato = "%d/%m/%Y";
-  const AnalisadorValoresEspeciais valoresEspeciais = criarAnalisadorValoresEspeciais();
-  const AnalisadorData analisador(formato, std::locale::classic());
-  const boost::regex regexData("[0-9]{2}\\/[0-9]{2}\\/[0-9]{4}");
 
   std::ifstream arquivo;
   // a file that is there but does not open is reported as not found, like a missing one
@@ -71,7 +56,7 @@ Resultado LeitorChuvaObservada::validar() {
     camposVarredura(linha, linha.find('\0') == std::string::npos ? 4 : 3, campos);
     validarIdentificador(identificadorDaLinha(linha), resultado, linha);
     if (!resultado.valido()) return;
-    validarData(campos[1], resultado, linha, formato, valoresEspeciais, analisador, regexData);
+    validarData(campos[1], resultado, linha);
     if (!resultado.valido()) return;
     validarOrdemCronologica(resultado, numeroDiaMesAno(campos[1]), linha, linhaAnterior);
     if (!resultado.valido()) return;
@@ -135,10 +120,10 @@ void LeitorChuvaObservada::validarJanela(Resultado& resultado) {
 
 void LeitorChuvaObservada::validarIdentificador(std::string_view texto, Resultado& resultado,
                                                 const std::string& linha) {
-  if (alfanumerico(texto) && mesmoEmMinusculas(texto, identificadorEsperado)) return;
+  if (ehAlfanumerico(texto) && mesmoEmMinusculas(texto, identificadorEsperado)) return;
   const std::string identificador = minusculas(std::string(texto));
   // both: the identifier read stands where the value piece would
-  if (!alfanumerico(identificador) && !boost::regex_match(identificador, regexAlfanumerico)) {
+  if (!ehAlfanumerico(identificador)) {
     resultado = {
         "Identificador do posto com caracteres invalidos. Esperado identificador alfa "
         "numerico.\nIdentificador lido: " +
@@ -154,25 +139,20 @@ void LeitorChuvaObservada::validarIdentificador(std::string_view texto, Resultad
   }
 }
 
-// The hand-written checks answer as the pattern and the parser do; a text they refuse goes to
-// those, whose answer stands.
+// "dd/mm/aaaa" in digits, a day of the calendar (the date tests pin both checks to the pattern
+// and to Boost.DateTime's parser).
 void LeitorChuvaObservada::validarData(std::string_view texto, Resultado& resultado,
-                                       const std::string& linha, const std::string& formato,
-                                       const AnalisadorValoresEspeciais& valoresEspeciais,
-                                       const AnalisadorData& analisador,
-                                       const boost::regex& regexData) {
+                                       const std::string& linha) {
   if (formaDiaMesAno(texto) && existeDiaMesAno(texto)) return;
   const std::string data(texto);
-  if (!formaDiaMesAno(data) && !boost::regex_match(data, regexData)) {
+  if (!formaDiaMesAno(data)) {
     resultado = {"Data em formato invalido. Formato esperado: dd/mm/aaaa" +
                      trechoValorLinhaNumero(data, linha, numeroLinha),
                  105};
     return;
   }
-  if (!existeDiaMesAno(data) && !dataExiste(data, formato, valoresEspeciais, analisador)) {
-    resultado = {
-        "Data invalida ou nao existente" + trechoValorLinhaNumero(data, linha, numeroLinha), 105};
-  }
+  resultado = {"Data invalida ou nao existente" + trechoValorLinhaNumero(data, linha, numeroLinha),
+               105};
 }
 
 void LeitorChuvaObservada::validarHora(std::string_view texto, Resultado& resultado,

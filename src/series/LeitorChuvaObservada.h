@@ -5,9 +5,6 @@
 #include <string_view>
 #include <vector>
 
-#include <boost/regex.hpp>
-
-#include "series/LeituraDatas.h"
 #include "validation/comum/Resultado.h"
 #include "validation/comum/Utilitarios.h"
 
@@ -15,7 +12,6 @@
 // which must cover the run date and the days before it that the sub-basin needs.
 class LeitorChuvaObservada {
  public:
-  LeitorChuvaObservada();
   Resultado validar();
 
   std::string caminho;
@@ -27,9 +23,7 @@ class LeitorChuvaObservada {
  private:
   void validarIdentificador(std::string_view identificador, Resultado& resultado,
                             const std::string& linha);
-  void validarData(std::string_view data, Resultado& resultado, const std::string& linha,
-                   const std::string& formato, const AnalisadorValoresEspeciais& valoresEspeciais,
-                   const AnalisadorData& analisador, const boost::regex& regexData);
+  void validarData(std::string_view data, Resultado& resultado, const std::string& linha);
   void validarHora(std::string_view hora, Resultado& resultado, const std::string& linha);
   void validarPrecipitacao(std::string_view precipitacao, Resultado& resultado,
                            const std::string& linha);
@@ -39,7 +33,6 @@ class LeitorChuvaObservada {
 
   int32_t numeroLinha = 1;
   Utilitarios utilitarios;
-  boost::regex regexAlfanumerico;
   // the lines' days are consecutive: the first one and the count say which were read
   int64_t primeiroDia = 0;
   std::vector<std::string_view> campos;  // of the line being read

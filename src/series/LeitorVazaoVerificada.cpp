@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <fstream>
-#include <locale>
 #include <stdexcept>
 
 #include <boost/date_time/gregorian/gregorian.hpp>
 
+#include "validation/comum/LeituraDatas.h"
 #include "validation/comum/LeituraLinhas.h"
 #include "validation/comum/Mensagens.h"
 #include "validation/comum/Texto.h"
@@ -30,11 +30,6 @@ void cortarCampos(std::string_view linha, std::string_view (&campos)[6]) {
 
 }  // namespace
 
-LeitorVazaoVerificada::LeitorVazaoVerificada()
-    : regexInteiro("^\\-?[0-9]+$"),
-      regexDataHora("^[0-9]{4}\\-[0-9]{2}\\-[0-9]{2}\\ [0-9]{2}\\:[0-9]{2}\\:[0-9]{2}$"),
-      regexDataHoraBarra("^[0-9]{4}\\/[0-9]{2}\\/[0-9]{2}\\ [0-9]{2}\\:[0-9]{2}\\:[0-9]{2}$") {}
-
 void LeitorVazaoVerificada::definirDataInicializacao(const std::string& data) {
   // short texts give short pieces, never a read past the end
   const auto parte = [&data](std::string::size_type inicio, std::string::size_type tamanho) {
@@ -48,9 +43,6 @@ Resultado LeitorVazaoVerificada::validar() {
   numeroLinha = 1;
   diasLidos.assign(static_cast<size_t>(ultimoDiaCalendario - primeiroDiaCalendario + 1), false);
   menorRepetido = ultimoDiaCalendario + 1;  // none yet
-  const std::string formato = "%Y-%m-%d %T";
-  const AnalisadorData analisador(formato, std::locale::classic());
-  const AnalisadorValoresEspeciais valoresEspeciais = criarAnalisadorValoresEspeciais();
 
   if (diaInicializacao <= 0 || dataInicializacao.empty()) {
     return {"Dias de inicializacao ou data inicializacao nao configurados", 105};
@@ -73,7 +65,7 @@ Resultado LeitorVazaoVerificada::validar() {
     if (!resultado.valido()) return;
     validarTipo(campos[3], resultado, linha);
     if (!resultado.valido()) return;
-    validarDataHora(campos[4], resultado, linha, formato, valoresEspeciais, analisador);
+    validarDataHora(campos[4], resultado, linha);
     if (!resultado.valido()) return;
     registrarDia(numeroDataHora(campos[4]));  // both date forms give the same day
     validarVazao(campos[5], resultado, linha);
@@ -139,8 +131,7 @@ void LeitorVazaoVerificada::validarIdentificador(std::string_view texto, Resulta
     return;
   }
   // any digit run that fits a double; one beyond its range is not numeric
-  if ((!ehInteiroSimples(identificador) && !boost::regex_match(identificador, regexInteiro)) ||
-      !converteReal(identificador)) {
+  if (!ehInteiroSimples(identificador) || !converteReal(identificador)) {
     resultado = {"Valor de identificador nao numerico" +
                      trechoValorLinhaNumero(identificador, linha, numeroLinha),
                  103};
@@ -176,55 +167,47 @@ void LeitorVazaoVerificada::validarPeriodicidade(std::string_view texto, Resulta
     resultado = {"Valor de periodicidade em branco." + trechoLinhaNumero(linha, numeroLinha), 104};
     return;
   }
-  if (periodicidade != "DI") {
-    resultado = {"Valor de periodicidade incorreto. Esperado: DI" +
-                     trechoValorLinhaNumero(periodicidade, linha, numeroLinha),
-                 105};
-  }
+  resultado = {"Valor de periodicidade incorreto. Esperado: DI" +
+                   trechoValorLinhaNumero(periodicidade, linha, numeroLinha),
+               105};
 }
 
 void LeitorVazaoVerificada::validarTipo(std::string_view texto, Resultado& resultado,
                                         const std::string& linha) {
-  if (texto.size() == 3) return;
+  if (texto.size() == 3) return;  // bytes: an accented letter counts two
   const std::string tipo(texto);
   if (tipo.empty()) {
     resultado = {"Valor do tipo da vazao em branco." + trechoLinhaNumero(linha, numeroLinha), 104};
     return;
   }
-  if (tipo.size() != 3) {  // bytes: an accented letter counts two
-    resultado = {
-        "Valor de tipo da vazao incorreto" + trechoValorLinhaNumero(tipo, linha, numeroLinha), 105};
-  }
+  resultado = {
+      "Valor de tipo da vazao incorreto" + trechoValorLinhaNumero(tipo, linha, numeroLinha), 105};
 }
 
-// The hand-written checks answer as the patterns and the parser do; a text they refuse goes to
-// those, whose answer stands.
+// "AAAA-MM-DD hh:mm:ss" or "AAAA/MM/DD hh:mm:ss" in digits, a day of the calendar (the date tests
+// pin both checks to the patterns and to Boost.DateTime's parser), then the time's bounds.
 void LeitorVazaoVerificada::validarDataHora(std::string_view texto, Resultado& resultado,
-                                            const std::string& linha, const std::string& formato,
-                                            const AnalisadorValoresEspeciais& valoresEspeciais,
-                                            const AnalisadorData& analisador) {
+                                            const std::string& linha) {
   // the common form, decided without a copy
   if (formaDataHora(texto) && existeDataHora(texto) && valorDigitos(texto, 11, 2) <= 23 &&
       valorDigitos(texto, 14, 2) <= 59 && valorDigitos(texto, 17, 2) <= 59) {
     return;
   }
   const std::string dataHora(texto);
-  if (!formaDataHora(dataHora) && !boost::regex_match(dataHora, regexDataHora) &&
-      !boost::regex_match(dataHora, regexDataHoraBarra)) {
+  if (!formaDataHora(dataHora)) {
     resultado = {std::string("Valor de data e hora no formato incorreto ou em branco\n") +
                      "Formato esperado: AAAA-MM-DD hh:mm:ss" +
                      trechoValorLinhaNumero(dataHora, linha, numeroLinha),
                  105};
     return;
   }
-  // the date separators are skipped, not compared, so both forms parse alike
-  if (!existeDataHora(dataHora) && !dataExiste(dataHora, formato, valoresEspeciais, analisador)) {
+  if (!existeDataHora(dataHora)) {
     resultado = {
         "Data invalida ou nao existente" + trechoValorLinhaNumero(dataHora, linha, numeroLinha),
         105};
     return;
   }
-  // two digits each, after the pattern
+  // two digits each, after the form
   const struct {
     std::string::size_type posicao;
     int64_t maximo;

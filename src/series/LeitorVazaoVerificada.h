@@ -5,9 +5,6 @@
 #include <string_view>
 #include <vector>
 
-#include <boost/regex.hpp>
-
-#include "series/LeituraDatas.h"
 #include "validation/comum/Resultado.h"
 #include "validation/comum/Utilitarios.h"
 
@@ -15,7 +12,6 @@
 // hold each of the numeroKts + diaInicializacao - 3 days before the run date, none twice.
 class LeitorVazaoVerificada {
  public:
-  LeitorVazaoVerificada();
   // Run date "dd/mm/aaaa", kept as "aaaa/mm/dd".
   void definirDataInicializacao(const std::string& data);
   Resultado validar();
@@ -29,17 +25,11 @@ class LeitorVazaoVerificada {
   void validarOrigem(std::string_view origem, Resultado& resultado, const std::string& linha);
   void validarPeriodicidade(std::string_view texto, Resultado& resultado, const std::string& linha);
   void validarTipo(std::string_view texto, Resultado& resultado, const std::string& linha);
-  void validarDataHora(std::string_view texto, Resultado& resultado, const std::string& linha,
-                       const std::string& formato,
-                       const AnalisadorValoresEspeciais& valoresEspeciais,
-                       const AnalisadorData& analisador);
+  void validarDataHora(std::string_view texto, Resultado& resultado, const std::string& linha);
   void validarVazao(std::string_view texto, Resultado& resultado, const std::string& linha);
   void validarJanela(Resultado& resultado);
   void registrarDia(int64_t dia);
 
-  boost::regex regexInteiro;
-  boost::regex regexDataHora;
-  boost::regex regexDataHoraBarra;
   Utilitarios utilitarios;
   int32_t numeroLinha = 1;
   std::string dataInicializacao;

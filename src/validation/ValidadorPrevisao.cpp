@@ -8,7 +8,6 @@
 #include <utility>
 #include <vector>
 
-#include <boost/date_time/gregorian/gregorian.hpp>
 #include <boost/filesystem.hpp>
 #include <boost/regex.hpp>
 
@@ -17,6 +16,7 @@
 #include "series/LeitorPrecipitacaoPrevista.h"
 #include "validation/Validador.h"
 #include "validation/comum/ChaveCoordenada.h"
+#include "validation/comum/LeituraDatas.h"
 #include "validation/comum/Mensagens.h"
 #include "validation/comum/Texto.h"
 
@@ -57,29 +57,23 @@ bool arquivoAbre(Utilitarios& utilitarios, const std::string& caminho) {
 
 // Day number of a ddmmyy text as formatarDataCompacta writes it (day, month, then the year minus
 // 2000, which may be negative or have more digits); false for a text of no such date.
-bool numeroDoDia(const std::string& texto, int64_t& numero) {
+bool numeroDiaCompacto(const std::string& texto, int64_t& numero) {
   const auto digitos = [&texto](size_t inicio, size_t fim) {
     if (inicio >= fim || fim - inicio > 6) return false;
     for (size_t i = inicio; i < fim; ++i) {
-      if (texto[i] < '0' || texto[i] > '9') return false;
+      if (!ehDigito(texto[i])) return false;
     }
     return true;
   };
   const size_t inicioAno = texto.size() > 4 && texto[4] == '-' ? 5 : 4;
   if (texto.size() < 5 || !digitos(0, 4) || !digitos(inicioAno, texto.size())) return false;
-  const int dia = std::stoi(texto.substr(0, 2));
-  const int mes = std::stoi(texto.substr(2, 2));
-  const int ano = 2000 + std::stoi(texto.substr(4));
-  if (ano < 1400 || ano > 9999) return false;
-  try {
-    numero =
-        boost::gregorian::date(static_cast<unsigned short>(ano), static_cast<unsigned short>(mes),
-                               static_cast<unsigned short>(dia))
-            .day_number();
-    return true;
-  } catch (const std::out_of_range&) {
-    return false;
-  }
+  const int64_t dia = valorDigitos(texto, 0, 2);
+  const int64_t mes = valorDigitos(texto, 2, 2);
+  const int64_t anos = valorDigitos(texto, inicioAno, texto.size() - inicioAno);
+  const int64_t ano = inicioAno == 5 ? 2000 - anos : 2000 + anos;
+  if (!existeNoCalendario(ano, mes, dia)) return false;
+  numero = numeroDoDia(ano, mes, dia);
+  return true;
 }
 
 // Names of the input folder, lower-case, for the day search of the dated layout; false when the
@@ -105,7 +99,7 @@ std::vector<int64_t> diasNaPasta(Utilitarios& utilitarios, const std::vector<std
   } catch (const std::out_of_range&) {
     return dias;  // no file can carry a date off the calendar
   }
-  if (!numeroDoDia(marca.substr(2, marca.size() - 3), numeroRodada)) return dias;
+  if (!numeroDiaCompacto(marca.substr(2, marca.size() - 3), numeroRodada)) return dias;
   const std::string fim = ".dat";
   for (const std::string& nome : nomes) {
     if (nome.size() < fim.size() || nome.compare(nome.size() - fim.size(), fim.size(), fim) != 0)
@@ -116,7 +110,7 @@ std::vector<int64_t> diasNaPasta(Utilitarios& utilitarios, const std::vector<std
     if (inicio > nome.size() - fim.size()) continue;
     const std::string textoDia = nome.substr(inicio, nome.size() - fim.size() - inicio);
     int64_t numero = 0;
-    if (!numeroDoDia(textoDia, numero)) continue;
+    if (!numeroDiaCompacto(textoDia, numero)) continue;
     const int64_t dia = numero - numeroRodada;
     if (dia < 1 || dia > diasPrevisao) continue;
     try {

@@ -11,7 +11,7 @@
 #include <map>
 #include <string>
 
-#include "series/LeituraDatas.h"
+#include "validation/comum/LeituraDatas.h"
 
 namespace {
 

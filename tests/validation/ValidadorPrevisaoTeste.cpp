@@ -50,6 +50,7 @@ struct CasoPrevisao {
   std::string mensagem;  // of ultimoResultado, <pasta> as well
   std::vector<std::string> modelos = {"ecmwf"};
   int32_t diasPrevisao = 3;
+  std::string dataRodada = "01/03/2021";
 };
 
 // Runs the forecast step of one layout on a folder holding each row's files.
@@ -60,6 +61,7 @@ void verificarPrevisao(const std::vector<CasoPrevisao>& casos, bool modeloNovo) 
     for (const auto& [nome, conteudo] : caso.arquivos) entrada(pasta, nome, conteudo);
     Validador validador = validadorRio1(pasta, modeloNovo, caso.modelos);
     validador.dadosSubBacias["Rio1"].diasPrevisao = caso.diasPrevisao;
+    validador.dadosSubBacias["Rio1"].dataRodada = caso.dataRodada;
     EXPECT_EQ(caso.status, modeloNovo ? validador.validarPrecipitacaoPrevistaModeloNovo()
                                       : validador.validarPrecipitacaoPrevistaModeloAntigo());
     const auto naPasta = [&pasta](const std::string& texto) {
@@ -130,6 +132,9 @@ TEST(ValidadorPrevisaoTeste, GradeFalhaNaSegundaSubBacia) {
 }
 
 TEST(ValidadorPrevisaoTeste, ModeloNovoBuscaOPrimeiroDia) {
+  const std::string nomeIncorreto =
+      "Arquivo ecmwf_p3112-1a020100.dat no formato incorreto\n"
+      "Formato esperado: modelo_prec_P{data_inicial}A{data_final}.dat\n";
   const std::vector<CasoPrevisao> casos = {
       {"dias 2 e 3: o dia 3 nunca e lido",
        {{"ecmwf_p010321a030321.dat", comPonto}, {"ecmwf_p010321a040321.dat", "ruim"}},
@@ -197,6 +202,18 @@ TEST(ValidadorPrevisaoTeste, ModeloNovoBuscaOPrimeiroDia) {
        ok,
        {"ecmwf"},
        2147483647},
+      // day 2 of the run, found across the compact years -1 and 00; the reader refuses its name
+      {"do fim de 1999 para 2000",
+       {{"ecmwf_p3112-1a020100.dat", comPonto}},
+       203,
+       "Verificacao falhou para <pasta>ecmwf_p3112-1a020100.dat\nSub Bacia: Rio1\n"
+       "Dias Previsao: 2147483647\n" +
+           nomeIncorreto,
+       130,
+       nomeIncorreto,
+       {"ecmwf"},
+       2147483647,
+       "31/12/1999"},
       {"arquivo alem da contagem",
        {{"ecmwf_p010321a060321.dat", comPonto}},
        203,

@@ -1,5 +1,6 @@
 #include "validation/comum/TextoNumerico.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
@@ -22,6 +23,13 @@ size_t pularDigitos(std::string_view texto, size_t posicao) {
 bool ehInteiroSimples(std::string_view texto) {
   const size_t inicio = !texto.empty() && texto[0] == '-' ? 1 : 0;
   return texto.size() > inicio && pularDigitos(texto, inicio) == texto.size();
+}
+
+bool ehAlfanumerico(std::string_view texto) {
+  const auto letraOuDigito = [](char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || ehDigito(c);
+  };
+  return !texto.empty() && std::all_of(texto.begin(), texto.end(), letraOuDigito);
 }
 
 bool ehDecimalAteTresCasas(std::string_view texto) {

@@ -2,12 +2,15 @@
 
 #include <string_view>
 
-// Whole-text number tests written by hand, for the readers' hot loops. Each accepts exactly the
-// texts its pattern or conversion accepts; the conversion tests decide the common forms here and
-// hand every other text to the conversion itself.
+// Whole-text number (and identifier) tests written by hand, for the readers' hot loops. Each
+// accepts exactly the texts its pattern or conversion accepts; the conversion tests decide the
+// common forms here and hand every other text to the conversion itself.
 
 // "^\-?[0-9]+$" as a whole.
 bool ehInteiroSimples(std::string_view texto);
+
+// "^[a-zA-Z0-9]+$" as a whole: ASCII letters and digits only.
+bool ehAlfanumerico(std::string_view texto);
 
 // "^\-?[0-9]+\.[0-9]{1,3}$" as a whole.
 bool ehDecimalAteTresCasas(std::string_view texto);

@@ -7,15 +7,14 @@
 #include <sstream>
 #include <stdexcept>
 
-#include <boost/date_time/gregorian/gregorian.hpp>
 #include <boost/filesystem.hpp>
-#include <boost/format.hpp>
 #include <boost/lexical_cast.hpp>
 #include <boost/random/normal_distribution.hpp>
 #include <boost/random/uniform_int_distribution.hpp>
 #include <boost/random/uniform_real_distribution.hpp>
 
 #include "platform/Plataforma.h"
+#include "validation/comum/LeituraDatas.h"
 #include "validation/comum/Texto.h"
 #include "validation/comum/TextoNumerico.h"
 
@@ -48,19 +47,14 @@ bool lerInteiros(const std::string& texto, const std::string& formato,
   return true;
 }
 
-// The date plus a day count, in 64-bit day numbers; off the calendar raises std::out_of_range.
-boost::gregorian::date somarAoCalendario(int64_t ano, int64_t mes, int64_t dia, int64_t dias) {
-  if (ano < 1400 || ano > 9999 || mes < 1 || mes > 12 || dia < 1 || dia > 31)
+// The day number of the date plus a day count; off the calendar raises std::out_of_range.
+int64_t somarAoCalendario(int64_t ano, int64_t mes, int64_t dia, int64_t dias) {
+  if (!existeNoCalendario(ano, mes, dia)) throw std::out_of_range("Data fora do calendario");
+  const int64_t numero = numeroDoDia(ano, mes, dia);
+  // compared before adding: a huge count cannot overflow
+  if (dias > ultimoDiaCalendario - numero || dias < primeiroDiaCalendario - numero)
     throw std::out_of_range("Data fora do calendario");
-  const boost::gregorian::date data(static_cast<unsigned short>(ano),
-                                    static_cast<unsigned short>(mes),
-                                    static_cast<unsigned short>(dia));
-  const int64_t primeiro = boost::gregorian::date(1400, 1, 1).day_number();
-  const int64_t ultimo = boost::gregorian::date(9999, 12, 31).day_number();
-  const int64_t numero = static_cast<int64_t>(data.day_number());
-  if (dias > ultimo - numero || dias < primeiro - numero)
-    throw std::out_of_range("Data fora do calendario");
-  return data + boost::gregorian::date_duration(static_cast<long>(dias));
+  return numero + dias;
 }
 
 // Day, month and year read with a scan format; a text that does not give three integers is off
@@ -111,20 +105,12 @@ std::string Utilitarios::formatarDataCompacta(const std::string& data, const std
                                               int64_t dias) {
   std::vector<int64_t> numeros = lerDiaMesAno(data, formato);
   if (numeros[2] <= 99) numeros[2] += 2000;
-  const boost::gregorian::date resultado =
-      somarAoCalendario(numeros[2], numeros[1], numeros[0], dias);
-  return (boost::format("%02d%02d%02d") % resultado.day().as_number() %
-          resultado.month().as_number() % (static_cast<int>(resultado.year()) - 2000))
-      .str();
+  return textoCompacto(somarAoCalendario(numeros[2], numeros[1], numeros[0], dias));
 }
 
 std::string Utilitarios::somarDias(const std::string& data, int64_t dias) {
   const std::vector<int64_t> numeros = lerDiaMesAno(data, "%d/%d/%d");
-  const boost::gregorian::date resultado =
-      somarAoCalendario(numeros[2], numeros[1], numeros[0], dias);
-  return (boost::format("%02d/%02d/%d") % resultado.day().as_number() %
-          resultado.month().as_number() % static_cast<int>(resultado.year()))
-      .str();
+  return textoDiaMesAno(somarAoCalendario(numeros[2], numeros[1], numeros[0], dias));
 }
 
 std::string Utilitarios::obterMensagemCodigo(int codigo, std::string prefixo) {

@@ -93,9 +93,20 @@ TEST(TextoNumericoTeste, IgualAoPadraoEAConversao) {
                                 "0.1000000000000000055511151231257827",
                                 "123456789012345678901234567890.12345",
                                 "\xd9\xa3",
-                                "1\xd9\xa3"};
+                                "1\xd9\xa3",
+                                "Zz",
+                                "a_b",
+                                "@",
+                                "[",
+                                "`",
+                                "{",
+                                "/",
+                                ":",
+                                "\xc3\xa1",
+                                "a\xe1"};
   const boost::regex inteiro("^\\-?[0-9]+$");
   const boost::regex decimal("^\\-?[0-9]+\\.[0-9]{1,3}$");
+  const boost::regex alfanumerico("^[a-zA-Z0-9]+$");
   const auto formatado = [](double valor) {
     return (boost::format("%3.4f", std::locale::classic()) % valor).str();
   };
@@ -103,6 +114,7 @@ TEST(TextoNumericoTeste, IgualAoPadraoEAConversao) {
     SCOPED_TRACE("[" + texto.substr(0, 50) + "] de " + std::to_string(texto.size()));
     EXPECT_EQ(boost::regex_match(texto, inteiro), ehInteiroSimples(texto));
     EXPECT_EQ(boost::regex_match(texto, decimal), ehDecimalAteTresCasas(texto));
+    EXPECT_EQ(boost::regex_match(texto, alfanumerico), ehAlfanumerico(texto));
     int32_t numeroInteiro = 0;
     EXPECT_EQ(boost::conversion::try_lexical_convert(texto, numeroInteiro), converteInteiro(texto));
     double esperado = 0.0;

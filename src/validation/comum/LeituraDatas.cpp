@@ -1,29 +1,6 @@
-#include "series/LeituraDatas.h"
-
-#include <exception>
-#include <iterator>
-#include <sstream>
+#include "validation/comum/LeituraDatas.h"
 
 #include "validation/comum/Texto.h"
-
-AnalisadorValoresEspeciais criarAnalisadorValoresEspeciais() {
-  return AnalisadorValoresEspeciais("nao_e_data", "infinito_neg", "infinito_pos", "data_min",
-                                    "data_max");
-}
-
-bool dataExiste(const std::string& texto, const std::string& formato,
-                const AnalisadorValoresEspeciais& valoresEspeciais,
-                const AnalisadorData& analisador) {
-  try {
-    std::istringstream leitura(texto);
-    std::istreambuf_iterator<char> inicio(leitura);
-    std::istreambuf_iterator<char> fim;
-    analisador.parse_date(inicio, fim, formato, valoresEspeciais);
-    return true;
-  } catch (const std::exception&) {
-    return false;
-  }
-}
 
 static_assert(numeroDoDia(1970, 1, 1) == 0 && numeroDoDia(2000, 3, 1) == 11017);
 
@@ -42,6 +19,7 @@ struct DataCivil {
   int64_t dia;
 };
 
+// The inverse of numeroDoDia (see there for the constants).
 DataCivil dataDoNumero(int64_t numeroDia) {
   const int64_t deslocado = numeroDia + 719468;
   const int64_t era = (deslocado >= 0 ? deslocado : deslocado - 146096) / 146097;
@@ -79,6 +57,13 @@ std::string textoDiaMesAno(int64_t numeroDia) {
 std::string textoAnoMesDia(int64_t numeroDia) {
   const DataCivil data = dataDoNumero(numeroDia);
   return std::to_string(data.ano) + "-" + doisDigitos(data.mes) + "-" + doisDigitos(data.dia);
+}
+
+std::string textoCompacto(int64_t numeroDia) {
+  const DataCivil data = dataDoNumero(numeroDia);
+  const int64_t ano = data.ano - 2000;
+  return doisDigitos(data.dia) + doisDigitos(data.mes) +
+         (ano >= 0 && ano <= 9 ? doisDigitos(ano) : std::to_string(ano));
 }
 
 int64_t valorDigitos(std::string_view texto, size_t inicio, size_t quantidade) {
