@@ -1,11 +1,17 @@
 #include "validation/comum/ChaveCoordenada.h"
 
+#include <cmath>
+
 #include "validation/comum/Texto.h"
 
 namespace {
 
-// Offset that makes every value of -180 to 180 in ten-thousandths positive.
+// 180 in ten-thousandths: the offset that makes every value of -180 to 180 positive, and the
+// bound of the values read, as a code past it would wrap into the other half of a pair.
 constexpr int64_t deslocamento = 1800000;
+
+// 2^64 over the golden ratio: consecutive codes land far apart in the index's table.
+constexpr uint64_t multiplicadorHash = 0x9E3779B97F4A7C15ull;
 
 // A value as 2 * (ten-thousandths + deslocamento), plus one for minus zero; 32 bits hold it.
 uint64_t codigoValor(bool negativo, int64_t decimosMilesimos) {
@@ -14,8 +20,8 @@ uint64_t codigoValor(bool negativo, int64_t decimosMilesimos) {
 }
 
 // Reads "[-]digits[.digits]" with one to `casas` decimals into ten-thousandths; leading zeros of
-// any length are skipped, and a whole part past 180 is refused.
-bool lerDecimos(std::string_view texto, size_t casas, bool& negativo, int64_t& absoluto) {
+// any length are skipped, and a value past 180 either way is refused.
+bool lerDecimosMilesimos(std::string_view texto, size_t casas, bool& negativo, int64_t& absoluto) {
   size_t posicao = 0;
   negativo = !texto.empty() && texto[0] == '-';
   if (negativo) ++posicao;
@@ -41,13 +47,13 @@ bool lerDecimos(std::string_view texto, size_t casas, bool& negativo, int64_t& a
   }
   for (size_t i = lidas; i < 4; ++i) fracao *= 10;
   absoluto = inteiro * 10000 + fracao;
-  return true;
+  return absoluto <= deslocamento;
 }
 
 bool lerValor(std::string_view texto, size_t casas, uint64_t& codigo) {
   bool negativo = false;
   int64_t absoluto = 0;
-  if (!lerDecimos(texto, casas, negativo, absoluto)) return false;
+  if (!lerDecimosMilesimos(texto, casas, negativo, absoluto)) return false;
   codigo = codigoValor(negativo, absoluto);
   return true;
 }
@@ -68,11 +74,11 @@ void escreverValor(std::string& texto, uint64_t codigo) {
 
 }  // namespace
 
-bool lerCoordenada(std::string_view texto, int64_t& decimos, uint32_t& codigo) {
+bool lerCoordenada(std::string_view texto, int64_t& decimosMilesimos, uint32_t& codigo) {
   bool negativo = false;
   int64_t absoluto = 0;
-  if (!lerDecimos(texto, 3, negativo, absoluto)) return false;
-  decimos = negativo ? -absoluto : absoluto;
+  if (!lerDecimosMilesimos(texto, 3, negativo, absoluto)) return false;
+  decimosMilesimos = negativo ? -absoluto : absoluto;
   codigo = static_cast<uint32_t>(codigoValor(negativo, absoluto));
   return true;
 }
@@ -93,6 +99,12 @@ bool codigoDaChave(std::string_view chave, CodigoCoordenada& codigo) {
   return true;
 }
 
+uint32_t codigoDoValor(double valor) {
+  const double absoluto = std::fabs(valor);
+  return static_cast<uint32_t>(
+      codigoValor(std::signbit(valor), static_cast<int64_t>(std::llround(absoluto * 10000))));
+}
+
 std::string chaveDoCodigo(CodigoCoordenada codigo) {
   std::string texto;
   escreverValor(texto, codigo >> 32);
@@ -103,7 +115,7 @@ std::string chaveDoCodigo(CodigoCoordenada codigo) {
 
 size_t IndiceCoordenadas::vaga(CodigoCoordenada codigo) const {
   // the top bits of a multiplicative hash: every bit of the code reaches them
-  size_t posicao = static_cast<size_t>((codigo * 0x9E3779B97F4A7C15ull) >> deslocamentoHash);
+  size_t posicao = static_cast<size_t>((codigo * multiplicadorHash) >> deslocamentoHash);
   while (numeros[posicao] != ausente && porNumero[numeros[posicao]] != codigo)
     posicao = (posicao + 1) & (numeros.size() - 1);
   return posicao;

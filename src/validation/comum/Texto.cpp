@@ -41,9 +41,7 @@ bool textoTerminado(std::istream& entrada) {
          (!plataforma::textoTraduzidoPeloSistema && proximo == fimDeTexto);
 }
 
-std::string_view textoAteNulo(std::string_view linha) {
-  return linha.substr(0, linha.find('\0'));
-}
+std::string_view textoAteNulo(std::string_view linha) { return linha.substr(0, linha.find('\0')); }
 
 bool nuloEscondeTexto(std::string_view linha) {
   const size_t nulo = linha.find('\0');

@@ -1,7 +1,9 @@
 #include "validation/comum/ChaveCoordenada.h"
 
+#include <cmath>
 #include <locale>
 #include <string>
+#include <vector>
 
 #include <boost/format.hpp>
 #include <gtest/gtest.h>
@@ -12,11 +14,11 @@ namespace {
 
 // Code of two texts of the files' coordinate form.
 CodigoCoordenada codigoCoordenada(const std::string& longitude, const std::string& latitude) {
-  int64_t decimos = 0;
+  int64_t decimosMilesimos = 0;
   uint32_t primeiro = 0;
   uint32_t segundo = 0;
-  EXPECT_TRUE(lerCoordenada(longitude, decimos, primeiro)) << longitude;
-  EXPECT_TRUE(lerCoordenada(latitude, decimos, segundo)) << latitude;
+  EXPECT_TRUE(lerCoordenada(longitude, decimosMilesimos, primeiro)) << longitude;
+  EXPECT_TRUE(lerCoordenada(latitude, decimosMilesimos, segundo)) << latitude;
   return juntarCoordenadas(primeiro, segundo);
 }
 
@@ -52,8 +54,46 @@ TEST(ChaveCoordenadaTeste, CodigoTemAChaveDoTexto) {
   // minus zero and zero are two keys, as their texts are
   EXPECT_NE(codigoCoordenada("-0", "1"), codigoCoordenada("0", "1"));
   CodigoCoordenada codigo = 0;
-  for (const char* chave : {"1.000 2.0000", "1.0000", "1.0000 2.00000", "x.0000 1.0000", ""})
+  // past 180 either way a code would wrap into the other value of the pair
+  for (const char* chave :
+       {"1.000 2.0000", "1.0000", "1.0000 2.00000", "x.0000 1.0000", "", "-180.5000 0.0000",
+        "0.0000 -180.0001", "180.0001 0.0000", "0.0000 999.9999"})
     EXPECT_FALSE(codigoDaChave(chave, codigo)) << chave;
+  EXPECT_TRUE(codigoDaChave("-180.0000 180.0000", codigo));
+  EXPECT_EQ("-180.0000 180.0000", chaveDoCodigo(codigo));
+  int64_t decimosMilesimos = 0;
+  uint32_t valor = 0;
+  for (const char* texto : {"-180.5", "180.001", "-180.001", "181", "-0180.1", "999.999"})
+    EXPECT_FALSE(lerCoordenada(texto, decimosMilesimos, valor)) << texto;
+}
+
+// The full check (numeric, form, bounds) and the common-form reading must agree: every text the
+// full check passes within -180 to 180 is read, to the same value and the same code.
+TEST(ChaveCoordenadaTeste, TextoQuePassaAVerificacaoCompletaELido) {
+  std::vector<std::string> textos = {"0",        "-0",       "00",
+                                     "-000.000", "180",      "-180",
+                                     "180.0",    "-180.000", "180.001",
+                                     "-180.001", "179.999",  "0.5",
+                                     "-0.05",    "1.",       ".5",
+                                     "1e2",      "+1",       "nan",
+                                     "inf",      "1.2345",   "0000000000000000000000000000180.000",
+                                     "181",      "-1-"};
+  for (int inteiro : {0, 1, 9, 10, 89, 90, 91, 99, 100, 179, 180, 181})
+    for (const char* fracao : {"", ".0", ".5", ".05", ".005", ".999", ".001"})
+      for (const char* sinal : {"", "-"})
+        textos.push_back(sinal + std::to_string(inteiro) + fracao);
+  for (const std::string& texto : textos) {
+    SCOPED_TRACE(texto);
+    const bool passa = converteReal(texto) &&
+                       (ehInteiroSimples(texto) || ehDecimalAteTresCasas(texto)) &&
+                       lerReal(texto) >= -180 && lerReal(texto) <= 180;
+    int64_t decimosMilesimos = 0;
+    uint32_t codigo = 0;
+    EXPECT_EQ(passa, lerCoordenada(texto, decimosMilesimos, codigo));
+    if (!passa) continue;
+    EXPECT_EQ(std::llround(lerReal(texto) * 10000), decimosMilesimos);
+    EXPECT_EQ(codigoDoValor(lerReal(texto)), codigo);
+  }
 }
 
 TEST(ChaveCoordenadaTeste, IndiceNumeraNaOrdemDeChegada) {
