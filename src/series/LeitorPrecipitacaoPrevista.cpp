@@ -47,6 +47,31 @@ void separarElementos(std::string_view linha, std::vector<std::string_view>& ele
 
 }  // namespace
 
+// the two format findings end at the value: no line piece
+const VerificadorCoordenada LeitorPrecipitacaoPrevista::longitude = {
+    {"Valor de longitude não numérico", "", TrechosCoordenada::nenhum},
+    {"Valor de longitude fora do formato\nFormato esperado: número inteiro ou decimal com até 3 "
+     "casas",
+     "", TrechosCoordenada::nenhum},
+    {"Valor de longitude menor que o permitido", "\nMinimo permitido: -180",
+     TrechosCoordenada::linhaENumero},
+    {"Valor de longitude maior que o permitido", "\nMaximo permitido: 180",
+     TrechosCoordenada::linhaENumero},
+    -180,
+    180};
+
+const VerificadorCoordenada LeitorPrecipitacaoPrevista::latitude = {
+    {"Valor de latitude não numérico", "", TrechosCoordenada::nenhum},
+    {"Valor de latitude fora do formato\nFormato esperado: número inteiro ou decimal com até 3 "
+     "casas",
+     "", TrechosCoordenada::nenhum},
+    {"Valor de latitude menor que o permitido", "\nMinimo permitido: -90",
+     TrechosCoordenada::linhaENumero},
+    {"Valor de latitude maior que o permitido", "\nMaximo permitido: 90",
+     TrechosCoordenada::linhaENumero},
+    -90,
+    90};
+
 LeitorPrecipitacaoPrevista::LeitorPrecipitacaoPrevista()
     : regexNomeArquivo("^.+_p([0-9]{6})a([0-9]{6})\\.dat") {}
 
@@ -105,13 +130,13 @@ void LeitorPrecipitacaoPrevista::lerLinhasFormatoNovo(std::istream& arquivo, Res
   while (lerLinha(arquivo, linha)) {
     separarElementos(linha, campos);
     const size_t quantidade = campos.size();
-    uint32_t longitude = 0;
-    uint32_t latitude = 0;
+    uint32_t codigoLongitude = 0;
+    uint32_t codigoLatitude = 0;
     for (size_t i = 0; i < quantidade; ++i) {
       if (i == 0) {
-        longitude = verificarCoordenada(campos[i], resultado, linha, "longitude", -180, 180);
+        codigoLongitude = longitude.verificar(resultado, campos[i], linha, numeroLinha);
       } else if (i == 1) {
-        latitude = verificarCoordenada(campos[i], resultado, linha, "latitude", -90, 90);
+        codigoLatitude = latitude.verificar(resultado, campos[i], linha, numeroLinha);
       } else {
         verificarPrecipitacao(campos[i], resultado, linha);
       }
@@ -127,10 +152,10 @@ void LeitorPrecipitacaoPrevista::lerLinhasFormatoNovo(std::istream& arquivo, Res
       return;
     }
     // a line without both coordinates has no key: the missing one is judged as empty
-    if (quantidade == 0) verificarCoordenada("", resultado, linha, "longitude", -180, 180);
-    if (quantidade == 1) verificarCoordenada("", resultado, linha, "latitude", -90, 90);
+    if (quantidade == 0) longitude.verificar(resultado, "", linha, numeroLinha);
+    if (quantidade == 1) latitude.verificar(resultado, "", linha, numeroLinha);
     if (!resultado.valido()) return;
-    guardarCoordenada(juntarCoordenadas(longitude, latitude));
+    guardarCoordenada(juntarCoordenadas(codigoLongitude, codigoLatitude));
     ++numeroLinha;
   }
 }
@@ -141,12 +166,11 @@ void LeitorPrecipitacaoPrevista::lerLinhasFormatoAntigo(std::istream& arquivo,
   std::string linha;
   const auto validarLinha = [&](const std::string&) {
     camposVarredura(linha, 2, campos);
-    const uint32_t longitude =
-        verificarCoordenada(campos[0], resultado, linha, "longitude", -180, 180);
+    const uint32_t codigoLongitude = longitude.verificar(resultado, campos[0], linha, numeroLinha);
     if (!resultado.valido()) return;
-    const uint32_t latitude = verificarCoordenada(campos[1], resultado, linha, "latitude", -90, 90);
+    const uint32_t codigoLatitude = latitude.verificar(resultado, campos[1], linha, numeroLinha);
     if (!resultado.valido()) return;
-    guardarCoordenada(juntarCoordenadas(longitude, latitude));
+    guardarCoordenada(juntarCoordenadas(codigoLongitude, codigoLatitude));
     // the first two fields are runs of non-blanks; only the rest of the line has blanks to trim
     verificarPrecipitacao(aparado(campos[2]), resultado, linha);
   };
@@ -156,10 +180,6 @@ void LeitorPrecipitacaoPrevista::lerLinhasFormatoAntigo(std::istream& arquivo,
 
 // Everything handed on belongs to the file just validated, never to an earlier one.
 void LeitorPrecipitacaoPrevista::limpar() {
-  // the keys of the last file serve only with the index they were looked up in
-  if (indice != indiceAnterior) chavesAnteriores.clear();
-  indiceAnterior = indice;
-  chavesAtuais.clear();
   presentes.assign(indice != nullptr ? indice->tamanho() : 0, false);
   coordenadas.clear();
   mapaCoordenadas.clear();
@@ -168,16 +188,7 @@ void LeitorPrecipitacaoPrevista::limpar() {
 
 // A key seen before is a repeat; the smallest one is reported once the file is read.
 void LeitorPrecipitacaoPrevista::guardarCoordenada(CodigoCoordenada codigo) {
-  uint32_t posicao = IndiceCoordenadas::ausente;
-  if (indice != nullptr) {
-    // files of one model list the same points in the same order: the key of this line in the
-    // last file saves the look-up
-    const size_t ordem = chavesAtuais.size();
-    posicao = ordem < chavesAnteriores.size() && chavesAnteriores[ordem].codigo == codigo
-                  ? chavesAnteriores[ordem].posicao
-                  : indice->posicao(codigo);
-    chavesAtuais.push_back({codigo, posicao});
-  }
+  const uint32_t posicao = indice != nullptr ? indice->posicao(codigo) : IndiceCoordenadas::ausente;
   if (posicao != IndiceCoordenadas::ausente) {
     if (presentes[posicao]) anotarRepetida(codigo);
     presentes[posicao] = true;
@@ -206,49 +217,6 @@ void LeitorPrecipitacaoPrevista::listar() {
     mapaCoordenadas.emplace_hint(mapaCoordenadas.end(), texto, true);
   chaves.limpar();
   std::vector<CodigoCoordenada>().swap(codigosLidos);
-  chavesAnteriores.swap(chavesAtuais);
-}
-
-uint32_t LeitorPrecipitacaoPrevista::verificarCoordenada(std::string_view valor,
-                                                         Resultado& resultado,
-                                                         std::string_view linha, const char* nome,
-                                                         int32_t minimo, int32_t maximo) {
-  // the common form within its bounds passes at once; any other text takes the whole check
-  int64_t decimos = 0;
-  uint32_t codigo = 0;
-  if (lerCoordenada(valor, decimos, codigo) && decimos >= minimo * int64_t{10000} &&
-      decimos <= maximo * int64_t{10000})
-    return codigo;
-  // the two format findings end at the value: no line piece
-  if (!converteReal(valor)) {
-    resultado = {
-        std::string("Valor de ") + nome + " não numérico" + trechoValorLido(std::string(valor)),
-        105};
-    return 0;
-  }
-  // nan, inf, a plus sign, an exponent or a fourth decimal pass the numeric test but not this one
-  if (!ehInteiroSimples(valor) && !ehDecimalAteTresCasas(valor)) {
-    resultado = {std::string("Valor de ") + nome + " fora do formato\n" +
-                     "Formato esperado: número inteiro ou decimal com até 3 casas" +
-                     trechoValorLido(std::string(valor)),
-                 105};
-    return 0;
-  }
-  const double coordenada = lerReal(valor);
-  // the bound stands between the value and the line
-  if (coordenada < minimo) {
-    resultado = {std::string("Valor de ") + nome + " menor que o permitido" +
-                     trechoValorLido(textoReal(coordenada)) + "\nMinimo permitido: " +
-                     textoInteiro(minimo) + trechoLinhaNumero(std::string(linha), numeroLinha),
-                 105};
-  } else if (coordenada > maximo) {
-    resultado = {std::string("Valor de ") + nome + " maior que o permitido" +
-                     trechoValorLido(textoReal(coordenada)) + "\nMaximo permitido: " +
-                     textoInteiro(maximo) + trechoLinhaNumero(std::string(linha), numeroLinha),
-                 105};
-  }
-  // every text the full check passes took the common form above
-  return codigo;
 }
 
 // A plain decimal without a minus sign passes at once; any other text takes the whole check.

@@ -12,11 +12,13 @@
 #include "validation/comum/ChaveCoordenada.h"
 #include "validation/comum/Resultado.h"
 #include "validation/comum/Utilitarios.h"
+#include "validation/comum/VerificadorCoordenada.h"
 
 // Reads one forecast precipitation file, dated ("<modelo>_p<ddmmyy>a<ddmmyy>.dat", any number of
-// values per line) or old (one value per line); hands on the coordinates of its lines as
-// "%3.4f %3.4f" keys, sorted in coordenadas and mapaCoordenadas. A caller that gives an index of
-// the keys it looks for gets, instead, which of them the file holds.
+// values per line) or old (one value per line). A caller that gives an index of the keys it looks
+// for gets which of them the file holds, in presentes; the driver always gives one. A caller that
+// gives none gets the coordinates of the lines as "%3.4f %3.4f" keys, sorted in coordenadas and
+// mapaCoordenadas.
 class LeitorPrecipitacaoPrevista {
  public:
   LeitorPrecipitacaoPrevista();
@@ -33,12 +35,12 @@ class LeitorPrecipitacaoPrevista {
   std::map<std::string, bool> mapaCoordenadas;
 
  private:
+  static const VerificadorCoordenada longitude;
+  static const VerificadorCoordenada latitude;
+
   void validarNomeArquivo(Resultado& resultado);
   void lerLinhasFormatoNovo(std::istream& arquivo, Resultado& resultado);
   void lerLinhasFormatoAntigo(std::istream& arquivo, Resultado& resultado);
-  // The code of the value (see lerCoordenada); 0 when the check failed.
-  uint32_t verificarCoordenada(std::string_view valor, Resultado& resultado, std::string_view linha,
-                               const char* nome, int32_t minimo, int32_t maximo);
   void verificarPrecipitacao(std::string_view valor, Resultado& resultado,
                              const std::string& linha);
   void validarPrecipitacao(const std::string& valor, Resultado& resultado,
@@ -58,13 +60,4 @@ class LeitorPrecipitacaoPrevista {
   // the smallest key found twice, empty while none is
   std::string menorRepetida;
   std::vector<std::string_view> campos;
-  // the keys of the file being read and of the last one read with the same index, in line order,
-  // with their numbers in it
-  struct ChaveLida {
-    CodigoCoordenada codigo;
-    uint32_t posicao;
-  };
-  std::vector<ChaveLida> chavesAtuais;
-  std::vector<ChaveLida> chavesAnteriores;
-  const IndiceCoordenadas* indiceAnterior = nullptr;
 };
