@@ -8,10 +8,12 @@
 #include <boost/date_time/gregorian/gregorian.hpp>
 #include <boost/lexical_cast.hpp>
 
+#include "validation/comum/LeitorLinhasEmBloco.h"
 #include "validation/comum/LeituraLinhas.h"
 #include "validation/comum/Mensagens.h"
 #include "validation/comum/Texto.h"
 #include "validation/comum/TextoNumerico.h"
+#include "validation/comum/VerificadorLinhas.h"
 
 namespace {
 
@@ -43,6 +45,23 @@ void separarElementos(std::string_view linha, std::vector<std::string_view>& ele
     elementos.push_back(linha.substr(posicao, fim - posicao));
     posicao = linha.find_first_not_of(brancos, fim);
   }
+}
+
+// A separator the common line uses; every other blank sends the line to the field checks.
+bool ehSeparador(char caractere) { return caractere == ' ' || caractere == '\t'; }
+
+// A coordinate of the common form within minimo to maximo and the separators after it, taken from
+// the start of resto.
+bool tirarCoordenadaComum(std::string_view& resto, int32_t minimo, int32_t maximo,
+                          uint32_t& codigo) {
+  int64_t decimosMilesimos = 0;
+  size_t posicao = lerCoordenadaInicial(resto, decimosMilesimos, codigo);
+  if (posicao == 0 || posicao == resto.size() || !ehSeparador(resto[posicao]) ||
+      decimosMilesimos < minimo * int64_t{10000} || decimosMilesimos > maximo * int64_t{10000})
+    return false;
+  while (posicao < resto.size() && ehSeparador(resto[posicao])) ++posicao;
+  resto.remove_prefix(posicao);
+  return true;
 }
 
 }  // namespace
@@ -125,57 +144,104 @@ void LeitorPrecipitacaoPrevista::validarNomeArquivo(Resultado& resultado) {
 
 // Elements split at runs of blanks; the first line fixes how many every line has.
 void LeitorPrecipitacaoPrevista::lerLinhasFormatoNovo(std::istream& arquivo, Resultado& resultado) {
-  std::string linha;
+  LeitorLinhasEmBloco linhas(arquivo);
+  std::string_view linha;
   size_t quantidadeEsperada = 0;
-  while (lerLinha(arquivo, linha)) {
-    separarElementos(linha, campos);
-    const size_t quantidade = campos.size();
-    uint32_t codigoLongitude = 0;
-    uint32_t codigoLatitude = 0;
-    for (size_t i = 0; i < quantidade; ++i) {
-      if (i == 0) {
-        codigoLongitude = longitude.verificar(resultado, campos[i], linha, numeroLinha);
-      } else if (i == 1) {
-        codigoLatitude = latitude.verificar(resultado, campos[i], linha, numeroLinha);
-      } else {
-        verificarPrecipitacao(campos[i], resultado, linha);
-      }
-      if (!resultado.valido()) return;
-    }
-    if (numeroLinha == 1) {
-      quantidadeEsperada = quantidade;
-    } else if (quantidade != quantidadeEsperada) {
-      resultado = {"Quantidade de elementos por linha fora do padrao.\nEsperado: " +
-                       textoInteiro(static_cast<int64_t>(quantidadeEsperada)) +
-                       ".\nEncontrado: " + textoInteiro(static_cast<int64_t>(quantidade)),
-                   105};
-      return;
-    }
-    // a line without both coordinates has no key: the missing one is judged as empty
-    if (quantidade == 0) longitude.verificar(resultado, "", linha, numeroLinha);
-    if (quantidade == 1) latitude.verificar(resultado, "", linha, numeroLinha);
+  while (linhas.proxima(linha)) {
+    julgarAteNulo(linha, resultado, [&](std::string_view texto) {
+      validarLinhaDatada(resultado, texto, quantidadeEsperada);
+    });
     if (!resultado.valido()) return;
-    guardarCoordenada(juntarCoordenadas(codigoLongitude, codigoLatitude));
     ++numeroLinha;
   }
 }
 
-// Shared line checks, then "%s %s %[^\n]": longitude, latitude and one value.
+void LeitorPrecipitacaoPrevista::validarLinhaDatada(Resultado& resultado, std::string_view linha,
+                                                    size_t& quantidadeEsperada) {
+  separarElementos(linha, campos);
+  const size_t quantidade = campos.size();
+  uint32_t codigoLongitude = 0;
+  uint32_t codigoLatitude = 0;
+  for (size_t i = 0; i < quantidade; ++i) {
+    if (i == 0) {
+      codigoLongitude = longitude.verificar(resultado, campos[i], linha, numeroLinha);
+    } else if (i == 1) {
+      codigoLatitude = latitude.verificar(resultado, campos[i], linha, numeroLinha);
+    } else {
+      verificarPrecipitacao(resultado, campos[i], linha);
+    }
+    if (!resultado.valido()) return;
+  }
+  if (numeroLinha == 1) {
+    quantidadeEsperada = quantidade;
+  } else if (quantidade != quantidadeEsperada) {
+    resultado = {"Quantidade de elementos por linha fora do padrao.\nEsperado: " +
+                     textoInteiro(static_cast<int64_t>(quantidadeEsperada)) +
+                     ".\nEncontrado: " + textoInteiro(static_cast<int64_t>(quantidade)),
+                 105};
+    return;
+  }
+  // a line without both coordinates has no key: the missing one is judged as empty
+  if (quantidade == 0) longitude.verificar(resultado, "", linha, numeroLinha);
+  if (quantidade == 1) latitude.verificar(resultado, "", linha, numeroLinha);
+  if (!resultado.valido()) return;
+  guardarCoordenada(juntarCoordenadas(codigoLongitude, codigoLatitude));
+}
+
+// The shared line checks on each line, then its fields.
 void LeitorPrecipitacaoPrevista::lerLinhasFormatoAntigo(std::istream& arquivo,
                                                         Resultado& resultado) {
-  std::string linha;
-  const auto validarLinha = [&](const std::string&) {
-    camposVarredura(linha, 2, campos);
-    const uint32_t codigoLongitude = longitude.verificar(resultado, campos[0], linha, numeroLinha);
+  LeitorLinhasEmBloco linhas(arquivo);
+  VerificadorLinhas verificador;
+  std::string_view linha;
+  // the shared checks look only at whether the line before was blank; line 1 may be blank
+  std::string_view anterior = semLinhaAnterior;
+  while (linhas.proxima(linha)) {
+    // set by the judgement of the line up to its NUL; one of the whole line only fails
+    bool vazia = false;
+    julgarAteNulo(linha, resultado, [&](std::string_view texto) {
+      vazia = texto.empty();
+      verificador.verificarLinha(resultado, texto, anterior, numeroLinha, vazia);
+      if (resultado.valido() && !vazia) validarLinhaAntiga(resultado, texto);
+    });
     if (!resultado.valido()) return;
-    const uint32_t codigoLatitude = latitude.verificar(resultado, campos[1], linha, numeroLinha);
-    if (!resultado.valido()) return;
-    guardarCoordenada(juntarCoordenadas(codigoLongitude, codigoLatitude));
-    // the first two fields are runs of non-blanks; only the rest of the line has blanks to trim
-    verificarPrecipitacao(aparado(campos[2]), resultado, linha);
-  };
-  // never the first-line marker: line 1 may be blank
-  lerLinhasDeDados(arquivo, resultado, linha, semLinhaAnterior, numeroLinha, validarLinha);
+    // a blank line takes no number, and only blank lines may follow it
+    if (!vazia) ++numeroLinha;
+    anterior = vazia ? std::string_view() : semLinhaAnterior;
+  }
+}
+
+// "%s %s %[^\n]": longitude, latitude and one value.
+void LeitorPrecipitacaoPrevista::validarLinhaAntiga(Resultado& resultado, std::string_view linha) {
+  CodigoCoordenada codigo = 0;
+  if (linhaComum(linha, codigo)) {
+    guardarCoordenada(codigo);
+    return;
+  }
+  camposVarredura(linha, 2, campos);
+  const uint32_t codigoLongitude = longitude.verificar(resultado, campos[0], linha, numeroLinha);
+  if (!resultado.valido()) return;
+  const uint32_t codigoLatitude = latitude.verificar(resultado, campos[1], linha, numeroLinha);
+  if (!resultado.valido()) return;
+  guardarCoordenada(juntarCoordenadas(codigoLongitude, codigoLatitude));
+  // the first two fields are runs of non-blanks; only the rest of the line has blanks to trim
+  verificarPrecipitacao(resultado, aparado(campos[2]), linha);
+}
+
+// The common line in one scan: two coordinates of the common form within their bounds, each
+// followed by separators, then a plain value without a minus sign and only blanks after it. The
+// field checks pass such a line with the same key; any other line is left to them.
+bool LeitorPrecipitacaoPrevista::linhaComum(std::string_view linha, CodigoCoordenada& codigo) {
+  uint32_t codigoLongitude = 0;
+  uint32_t codigoLatitude = 0;
+  if (!tirarCoordenadaComum(linha, longitude.minimo, longitude.maximo, codigoLongitude) ||
+      !tirarCoordenadaComum(linha, latitude.minimo, latitude.maximo, codigoLatitude))
+    return false;
+  while (!linha.empty() && (ehSeparador(linha.back()) || linha.back() == '\r'))
+    linha.remove_suffix(1);
+  if (!ehRealSimples(linha) || linha[0] == '-') return false;
+  codigo = juntarCoordenadas(codigoLongitude, codigoLatitude);
+  return true;
 }
 
 // Everything handed on belongs to the file just validated, never to an earlier one.
@@ -220,13 +286,13 @@ void LeitorPrecipitacaoPrevista::listar() {
 }
 
 // A plain decimal without a minus sign passes at once; any other text takes the whole check.
-void LeitorPrecipitacaoPrevista::verificarPrecipitacao(std::string_view valor, Resultado& resultado,
-                                                       const std::string& linha) {
+void LeitorPrecipitacaoPrevista::verificarPrecipitacao(Resultado& resultado, std::string_view valor,
+                                                       std::string_view linha) {
   if (ehRealSimples(valor) && valor[0] != '-') return;
-  validarPrecipitacao(std::string(valor), resultado, linha);
+  validarPrecipitacao(resultado, std::string(valor), std::string(linha));
 }
 
-void LeitorPrecipitacaoPrevista::validarPrecipitacao(const std::string& valor, Resultado& resultado,
+void LeitorPrecipitacaoPrevista::validarPrecipitacao(Resultado& resultado, const std::string& valor,
                                                      const std::string& linha) {
   if (valor.empty()) {
     resultado = {"Valor de precipitacao nao informado" + trechoLinhaNumero(linha, numeroLinha),

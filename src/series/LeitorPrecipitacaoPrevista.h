@@ -40,10 +40,12 @@ class LeitorPrecipitacaoPrevista {
 
   void validarNomeArquivo(Resultado& resultado);
   void lerLinhasFormatoNovo(std::istream& arquivo, Resultado& resultado);
+  void validarLinhaDatada(Resultado& resultado, std::string_view linha, size_t& quantidadeEsperada);
   void lerLinhasFormatoAntigo(std::istream& arquivo, Resultado& resultado);
-  void verificarPrecipitacao(std::string_view valor, Resultado& resultado,
-                             const std::string& linha);
-  void validarPrecipitacao(const std::string& valor, Resultado& resultado,
+  void validarLinhaAntiga(Resultado& resultado, std::string_view linha);
+  static bool linhaComum(std::string_view linha, CodigoCoordenada& codigo);
+  void verificarPrecipitacao(Resultado& resultado, std::string_view valor, std::string_view linha);
+  void validarPrecipitacao(Resultado& resultado, const std::string& valor,
                            const std::string& linha);
   void guardarCoordenada(CodigoCoordenada codigo);
   void anotarRepetida(CodigoCoordenada codigo);

@@ -19,9 +19,11 @@ uint64_t codigoValor(bool negativo, int64_t decimosMilesimos) {
   return static_cast<uint64_t>(2 * (valor + deslocamento) + (negativo && valor == 0 ? 1 : 0));
 }
 
-// Reads "[-]digits[.digits]" with one to `casas` decimals into ten-thousandths; leading zeros of
-// any length are skipped, and a value past 180 either way is refused.
-bool lerDecimosMilesimos(std::string_view texto, size_t casas, bool& negativo, int64_t& absoluto) {
+// Reads "[-]digits[.digits]" with one to `casas` decimals at the start of texto into
+// ten-thousandths: how many bytes it took, 0 when no such text stands there. Leading zeros of any
+// length are skipped, and a value past 180 either way is refused.
+size_t lerDecimosMilesimos(std::string_view texto, size_t casas, bool& negativo,
+                           int64_t& absoluto) {
   size_t posicao = 0;
   negativo = !texto.empty() && texto[0] == '-';
   if (negativo) ++posicao;
@@ -29,31 +31,31 @@ bool lerDecimosMilesimos(std::string_view texto, size_t casas, bool& negativo, i
   const size_t inicioDigitos = posicao;
   while (posicao < texto.size() && ehDigito(texto[posicao])) {
     inteiro = inteiro * 10 + (texto[posicao] - '0');
-    if (inteiro > 180) return false;
+    if (inteiro > 180) return 0;
     ++posicao;
   }
-  if (posicao == inicioDigitos) return false;
+  if (posicao == inicioDigitos) return 0;
   int64_t fracao = 0;
   size_t lidas = 0;
-  if (posicao < texto.size()) {
-    if (texto[posicao] != '.') return false;
+  if (posicao < texto.size() && texto[posicao] == '.') {
     ++posicao;
     while (posicao < texto.size() && lidas < casas && ehDigito(texto[posicao])) {
       fracao = fracao * 10 + (texto[posicao] - '0');
       ++posicao;
       ++lidas;
     }
-    if (lidas == 0 || posicao != texto.size()) return false;
+    if (lidas == 0) return 0;
   }
   for (size_t i = lidas; i < 4; ++i) fracao *= 10;
   absoluto = inteiro * 10000 + fracao;
-  return absoluto <= deslocamento;
+  return absoluto <= deslocamento ? posicao : 0;
 }
 
 bool lerValor(std::string_view texto, size_t casas, uint64_t& codigo) {
   bool negativo = false;
   int64_t absoluto = 0;
-  if (!lerDecimosMilesimos(texto, casas, negativo, absoluto)) return false;
+  if (texto.empty() || lerDecimosMilesimos(texto, casas, negativo, absoluto) != texto.size())
+    return false;
   codigo = codigoValor(negativo, absoluto);
   return true;
 }
@@ -75,12 +77,17 @@ void escreverValor(std::string& texto, uint64_t codigo) {
 }  // namespace
 
 bool lerCoordenada(std::string_view texto, int64_t& decimosMilesimos, uint32_t& codigo) {
+  return !texto.empty() && lerCoordenadaInicial(texto, decimosMilesimos, codigo) == texto.size();
+}
+
+size_t lerCoordenadaInicial(std::string_view texto, int64_t& decimosMilesimos, uint32_t& codigo) {
   bool negativo = false;
   int64_t absoluto = 0;
-  if (!lerDecimosMilesimos(texto, 3, negativo, absoluto)) return false;
+  const size_t tamanho = lerDecimosMilesimos(texto, 3, negativo, absoluto);
+  if (tamanho == 0) return 0;
   decimosMilesimos = negativo ? -absoluto : absoluto;
   codigo = static_cast<uint32_t>(codigoValor(negativo, absoluto));
-  return true;
+  return tamanho;
 }
 
 bool codigoDaChave(std::string_view chave, CodigoCoordenada& codigo) {

@@ -15,6 +15,10 @@ using CodigoCoordenada = uint64_t;
 // which the full checks then judge.
 bool lerCoordenada(std::string_view texto, int64_t& decimosMilesimos, uint32_t& codigo);
 
+// The same for the text of that form at the start of texto, which the first byte that cannot
+// continue it ends: how many bytes it takes, 0 when no such text stands there.
+size_t lerCoordenadaInicial(std::string_view texto, int64_t& decimosMilesimos, uint32_t& codigo);
+
 // The code of a value within -180 to 180 with at most four decimals; minus zero has its own.
 uint32_t codigoDoValor(double valor);
 
