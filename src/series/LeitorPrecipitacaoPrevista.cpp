@@ -196,7 +196,14 @@ void LeitorPrecipitacaoPrevista::lerLinhasFormatoAntigo(std::istream& arquivo,
   std::string_view linha;
   // the shared checks look only at whether the line before was blank; line 1 may be blank
   std::string_view anterior = semLinhaAnterior;
+  CodigoCoordenada codigo = 0;
   while (linhas.proxima(linha)) {
+    // the common line after a line that is not blank holds no NUL and passes every check below
+    if (!anterior.empty() && linhaComum(linha, codigo)) {
+      guardarCoordenada(codigo);
+      ++numeroLinha;
+      continue;
+    }
     // set by the judgement of the line up to its NUL; one of the whole line only fails
     bool vazia = false;
     julgarAteNulo(linha, resultado, [&](std::string_view texto) {
@@ -213,11 +220,6 @@ void LeitorPrecipitacaoPrevista::lerLinhasFormatoAntigo(std::istream& arquivo,
 
 // "%s %s %[^\n]": longitude, latitude and one value.
 void LeitorPrecipitacaoPrevista::validarLinhaAntiga(Resultado& resultado, std::string_view linha) {
-  CodigoCoordenada codigo = 0;
-  if (linhaComum(linha, codigo)) {
-    guardarCoordenada(codigo);
-    return;
-  }
   camposVarredura(linha, 2, campos);
   const uint32_t codigoLongitude = longitude.verificar(resultado, campos[0], linha, numeroLinha);
   if (!resultado.valido()) return;
