@@ -1,6 +1,7 @@
 #include "series/LeitorPrecipitacaoPrevista.h"
 
 #include <algorithm>
+#include <deque>
 #include <exception>
 #include <fstream>
 #include <stdexcept>
@@ -254,21 +255,15 @@ void LeitorPrecipitacaoPrevista::limpar() {
   menorRepetida.clear();
 }
 
-// A key seen before is a repeat; the smallest one is reported once the file is read.
+// A key of the index takes its bit; any other is kept for the repeat search after the last line.
 void LeitorPrecipitacaoPrevista::guardarCoordenada(CodigoCoordenada codigo) {
   const uint32_t posicao = indice != nullptr ? indice->posicao(codigo) : IndiceCoordenadas::ausente;
-  if (posicao != IndiceCoordenadas::ausente) {
-    if (presentes[posicao]) anotarRepetida(codigo);
-    presentes[posicao] = true;
+  if (posicao == IndiceCoordenadas::ausente) {
+    foraDoIndice.push_back(codigo);
     return;
   }
-  bool nova = false;
-  chaves.inserir(codigo, nova);
-  if (!nova) {
-    anotarRepetida(codigo);
-  } else if (indice == nullptr) {
-    codigosLidos.push_back(codigo);
-  }
+  if (presentes[posicao]) anotarRepetida(codigo);
+  presentes[posicao] = true;
 }
 
 // The key text is written only for a repeat.
@@ -277,14 +272,22 @@ void LeitorPrecipitacaoPrevista::anotarRepetida(CodigoCoordenada codigo) {
   if (menorRepetida.empty() || chave < menorRepetida) menorRepetida = chave;
 }
 
-// Without an index the keys go to the two lists; either way the file's own keys are let go of.
+// The keys outside the index, sorted, stand next to their repeats; without an index they are the
+// lists handed on. Either way the file's own keys are let go of.
 void LeitorPrecipitacaoPrevista::listar() {
-  for (const CodigoCoordenada codigo : codigosLidos) coordenadas.push_back(chaveDoCodigo(codigo));
-  std::sort(coordenadas.begin(), coordenadas.end());
-  for (const std::string& texto : coordenadas)
-    mapaCoordenadas.emplace_hint(mapaCoordenadas.end(), texto, true);
-  chaves.limpar();
-  std::vector<CodigoCoordenada>().swap(codigosLidos);
+  std::sort(foraDoIndice.begin(), foraDoIndice.end());
+  for (size_t i = 1; i < foraDoIndice.size(); ++i) {
+    if (foraDoIndice[i] == foraDoIndice[i - 1]) anotarRepetida(foraDoIndice[i]);
+  }
+  if (indice == nullptr) {
+    const auto fim = std::unique(foraDoIndice.begin(), foraDoIndice.end());
+    for (auto codigo = foraDoIndice.begin(); codigo != fim; ++codigo)
+      coordenadas.push_back(chaveDoCodigo(*codigo));
+    std::sort(coordenadas.begin(), coordenadas.end());
+    for (const std::string& texto : coordenadas)
+      mapaCoordenadas.emplace_hint(mapaCoordenadas.end(), texto, true);
+  }
+  std::deque<CodigoCoordenada>().swap(foraDoIndice);
 }
 
 // A plain decimal without a minus sign passes at once; any other text takes the whole check.

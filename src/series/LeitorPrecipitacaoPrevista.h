@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <istream>
 #include <map>
 #include <string>
@@ -55,10 +56,9 @@ class LeitorPrecipitacaoPrevista {
   int32_t numeroLinha = 1;
   boost::regex regexNomeArquivo;
   Utilitarios utilitarios;
-  // keys of the file that are not in the index, while it is read, and without an index the
-  // same in the order they came
-  IndiceCoordenadas chaves;
-  std::vector<CodigoCoordenada> codigosLidos;
+  // keys of the file outside the index (every key, without one), in the order they came: 8 bytes
+  // a key and no copying as a long file's keys pile up
+  std::deque<CodigoCoordenada> foraDoIndice;
   // the smallest key found twice, empty while none is
   std::string menorRepetida;
   std::vector<std::string_view> campos;

@@ -153,8 +153,3 @@ uint32_t IndiceCoordenadas::posicao(CodigoCoordenada codigo) const {
   if (numeros.empty()) return ausente;
   return numeros[vaga(codigo)];
 }
-
-void IndiceCoordenadas::limpar() {
-  std::vector<uint32_t>().swap(numeros);
-  std::vector<CodigoCoordenada>().swap(porNumero);
-}

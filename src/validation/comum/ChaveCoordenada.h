@@ -44,7 +44,6 @@ class IndiceCoordenadas {
   // Number of codigo, or ausente.
   uint32_t posicao(CodigoCoordenada codigo) const;
   size_t tamanho() const { return porNumero.size(); }
-  void limpar();
 
  private:
   size_t vaga(CodigoCoordenada codigo) const;

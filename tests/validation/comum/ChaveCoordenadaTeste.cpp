@@ -112,6 +112,4 @@ TEST(ChaveCoordenadaTeste, IndiceNumeraNaOrdemDeChegada) {
   EXPECT_EQ(5000u, indice.tamanho());
   EXPECT_EQ(4999u, indice.posicao(codigo(4999)));
   EXPECT_EQ(IndiceCoordenadas::ausente, indice.posicao(codigoCoordenada("-1", "0")));
-  indice.limpar();
-  EXPECT_EQ(IndiceCoordenadas::ausente, indice.posicao(codigo(0)));
 }
