@@ -16,10 +16,11 @@
 #include "validation/comum/VerificadorCoordenada.h"
 
 // Reads one forecast precipitation file, dated ("<modelo>_p<ddmmyy>a<ddmmyy>.dat", any number of
-// values per line) or old (one value per line). A caller that gives an index of the keys it looks
-// for gets which of them the file holds, in presentes; the driver always gives one. A caller that
-// gives none gets the coordinates of the lines as "%3.4f %3.4f" keys, sorted in coordenadas and
-// mapaCoordenadas.
+// values per line) or old (one value per line), its lines seen in place a block at a time: a long
+// file costs no more memory than 8 bytes for each of its keys outside the index. The driver always
+// gives an index of the keys it looks for and gets, in presentes, which of them the file holds;
+// coordenadas and mapaCoordenadas remain for a caller that gives none: the keys of the lines as
+// "%3.4f %3.4f" texts, sorted.
 class LeitorPrecipitacaoPrevista {
  public:
   LeitorPrecipitacaoPrevista();
