@@ -1,6 +1,7 @@
 #include "validation/comum/ChaveCoordenada.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <locale>
 #include <string>
 #include <vector>
@@ -8,7 +9,9 @@
 #include <boost/format.hpp>
 #include <gtest/gtest.h>
 
+#include "validation/comum/Resultado.h"
 #include "validation/comum/TextoNumerico.h"
+#include "validation/comum/VerificadorCoordenada.h"
 
 namespace {
 
@@ -67,32 +70,42 @@ TEST(ChaveCoordenadaTeste, CodigoTemAChaveDoTexto) {
     EXPECT_FALSE(lerCoordenada(texto, decimosMilesimos, valor)) << texto;
 }
 
-// The full check (numeric, form, bounds) and the common-form reading must agree: every text the
-// full check passes within -180 to 180 is read, to the same value and the same code.
+// Every text the whole coordinate check passes is one lerCoordenada reads, to the same code, so
+// the check's last stage never has to make one up; and every text read within the bounds passes.
 TEST(ChaveCoordenadaTeste, TextoQuePassaAVerificacaoCompletaELido) {
-  std::vector<std::string> textos = {"0",        "-0",       "00",
-                                     "-000.000", "180",      "-180",
-                                     "180.0",    "-180.000", "180.001",
-                                     "-180.001", "179.999",  "0.5",
-                                     "-0.05",    "1.",       ".5",
-                                     "1e2",      "+1",       "nan",
-                                     "inf",      "1.2345",   "0000000000000000000000000000180.000",
-                                     "181",      "-1-"};
+  std::vector<std::string> textos = {"0",
+                                     "-0",
+                                     "00",
+                                     "-000.000",
+                                     "1.",
+                                     ".5",
+                                     "1e2",
+                                     "+1",
+                                     "nan",
+                                     "inf",
+                                     "-1-",
+                                     "1.2345",
+                                     "0000000000000000000000000000180.000"};
   for (int inteiro : {0, 1, 9, 10, 89, 90, 91, 99, 100, 179, 180, 181})
     for (const char* fracao : {"", ".0", ".5", ".05", ".005", ".999", ".001"})
       for (const char* sinal : {"", "-"})
         textos.push_back(sinal + std::to_string(inteiro) + fracao);
-  for (const std::string& texto : textos) {
-    SCOPED_TRACE(texto);
-    const bool passa = converteReal(texto) &&
-                       (ehInteiroSimples(texto) || ehDecimalAteTresCasas(texto)) &&
-                       lerReal(texto) >= -180 && lerReal(texto) <= 180;
-    int64_t decimosMilesimos = 0;
-    uint32_t codigo = 0;
-    EXPECT_EQ(passa, lerCoordenada(texto, decimosMilesimos, codigo));
-    if (!passa) continue;
-    EXPECT_EQ(std::llround(lerReal(texto) * 10000), decimosMilesimos);
-    EXPECT_EQ(codigoDoValor(lerReal(texto)), codigo);
+  const AchadoCoordenada achado = {"falha", "", TrechosCoordenada::nenhum};
+  for (const int32_t limite : {180, 90}) {
+    const VerificadorCoordenada verificador = {achado, achado, achado, achado, -limite, limite};
+    for (const std::string& texto : textos) {
+      SCOPED_TRACE(texto + " ate " + std::to_string(limite));
+      Resultado resultado;
+      const uint32_t verificado = verificador.verificar(resultado, texto, texto, 1);
+      int64_t decimosMilesimos = 0;
+      uint32_t codigo = 0;
+      const bool lido = lerCoordenada(texto, decimosMilesimos, codigo) &&
+                        std::abs(decimosMilesimos) <= limite * int64_t{10000};
+      EXPECT_EQ(resultado.valido(), lido);
+      if (!lido) continue;
+      EXPECT_EQ(verificado, codigo);
+      EXPECT_EQ(std::llround(lerReal(texto) * 10000), decimosMilesimos);
+    }
   }
 }
 
