@@ -9,7 +9,6 @@
 #include "validation/comum/Mensagens.h"
 #include "validation/comum/QuantidadeLista.h"
 #include "validation/comum/Texto.h"
-#include "validation/comum/TextoNumerico.h"
 
 namespace {
 
@@ -18,26 +17,27 @@ constexpr int32_t codigoLeituraInterrompida = 3;
 
 }  // namespace
 
-const LeitorPontosGrade::TextosCoordenada LeitorPontosGrade::textosLongitude = {
-    "Valor de longitude nao numerico",
-    "Formato do campo longitude incorreto",
-    "Valor de longitude menor que o permitido",
-    "\nMinimo permitido: -180",
-    "Valor de longitude maior que o permitido",
-    "\nMaximo permitido: 180",
-    -180.0,
-    180.0};
+// the number comes before the line when it is not numeric; the line is quoted twice on a bound
+const VerificadorCoordenada LeitorPontosGrade::longitude = {
+    {"Valor de longitude nao numerico", "", TrechosCoordenada::numeroELinha},
+    {"Formato do campo longitude incorreto", "", TrechosCoordenada::linhaENumero},
+    {"Valor de longitude menor que o permitido", "\nMinimo permitido: -180",
+     TrechosCoordenada::linhaNumeroELinha},
+    {"Valor de longitude maior que o permitido", "\nMaximo permitido: 180",
+     TrechosCoordenada::linhaNumeroELinha},
+    -180,
+    180};
 
-// the lower limit of the latitude has no colon
-const LeitorPontosGrade::TextosCoordenada LeitorPontosGrade::textosLatitude = {
-    "Valor de latitude nao numerico",
-    "Formato do campo latitude incorreto",
-    "Valor de latitude menor que o permitido",
-    "\nMinimo permitido -90",
-    "Valor de latitude maior que o permitido",
-    "\nMaximo permitido: 90",
-    -90.0,
-    90.0};
+// the lower bound of the latitude has no colon
+const VerificadorCoordenada LeitorPontosGrade::latitude = {
+    {"Valor de latitude nao numerico", "", TrechosCoordenada::numeroELinha},
+    {"Formato do campo latitude incorreto", "", TrechosCoordenada::linhaENumero},
+    {"Valor de latitude menor que o permitido", "\nMinimo permitido -90",
+     TrechosCoordenada::linhaNumeroELinha},
+    {"Valor de latitude maior que o permitido", "\nMaximo permitido: 90",
+     TrechosCoordenada::linhaNumeroELinha},
+    -90,
+    90};
 
 LeitorPontosGrade::LeitorPontosGrade() = default;
 
@@ -72,11 +72,13 @@ Resultado LeitorPontosGrade::validar() {
 void LeitorPontosGrade::lerLinhas(std::istream& arquivo, Resultado& resultado) {
   const auto validarPonto = [&](const std::string&) {
     camposVarredura(linha, 1, campos);
-    const uint32_t longitude = verificarCoordenada(resultado, campos[0], textosLongitude);
+    const uint32_t codigoLongitude =
+        longitude.verificar(resultado, aparado(campos[0]), linha, numeroLinha);
     if (!resultado.valido()) return;
-    const uint32_t latitude = verificarCoordenada(resultado, campos[1], textosLatitude);
+    const uint32_t codigoLatitude =
+        latitude.verificar(resultado, aparado(campos[1]), linha, numeroLinha);
     if (!resultado.valido()) return;
-    coordenadas.push_back(chaveDoCodigo(juntarCoordenadas(longitude, latitude)));
+    coordenadas.push_back(chaveDoCodigo(juntarCoordenadas(codigoLongitude, codigoLatitude)));
   };
   try {
     lerLinhasDeLista(
@@ -91,43 +93,4 @@ void LeitorPontosGrade::validarQuantidadePontos(Resultado& resultado, const std:
   // a plus sign is taken here
   quantidadePontos =
       validarQuantidadeLista(resultado, valor, "pontos de grade", true, linha, numeroLinha);
-}
-
-uint32_t LeitorPontosGrade::verificarCoordenada(Resultado& resultado, std::string_view campo,
-                                                const TextosCoordenada& textos) {
-  const std::string_view valor = aparado(campo);
-  // the common form within its bounds passes at once; any other text takes the whole check
-  int64_t decimos = 0;
-  uint32_t codigo = 0;
-  if (lerCoordenada(valor, decimos, codigo) && decimos >= textos.minimo * 10000 &&
-      decimos <= textos.maximo * 10000)
-    return codigo;
-  if (!converteReal(valor)) {  // here the number comes before the line
-    resultado = {textos.naoNumerico + trechoValorLido(std::string(valor)) +
-                     trechoNumeroLinha(numeroLinha) + trechoLinha(linha),
-                 105};
-    return 0;
-  }
-  if (!ehDecimalAteTresCasas(valor) && !ehInteiroSimples(valor)) {
-    resultado = {textos.formato + trechoValorLinhaNumero(std::string(valor), linha, numeroLinha),
-                 105};
-    return 0;
-  }
-  const double coordenada = lerReal(valor);
-  const char* achado = nullptr;
-  const char* limite = nullptr;
-  if (coordenada < textos.minimo) {
-    achado = textos.menor;
-    limite = textos.limiteInferior;
-  } else if (coordenada > textos.maximo) {
-    achado = textos.maior;
-    limite = textos.limiteSuperior;
-  } else {
-    return codigo;  // every text the full check passes took the common form above
-  }
-  // the line is quoted twice
-  resultado = {achado + trechoValorLido(textoReal(coordenada)) + limite +
-                   trechoLinhaNumero(linha, numeroLinha) + trechoLinha(linha),
-               105};
-  return 0;
 }

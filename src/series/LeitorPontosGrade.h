@@ -3,11 +3,11 @@
 #include <cstdint>
 #include <istream>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "validation/comum/Resultado.h"
 #include "validation/comum/Utilitarios.h"
+#include "validation/comum/VerificadorCoordenada.h"
 
 // Reads the grid points of one sub-basin and forecast model (a count, then one "longitude
 // latitude" per line); hands on coordenadas as "%3.4f %3.4f" texts, sorted.
@@ -20,26 +20,11 @@ class LeitorPontosGrade {
   std::vector<std::string> coordenadas;
 
  private:
-  // What the longitude and latitude checks say, besides their limits.
-  struct TextosCoordenada {
-    const char* naoNumerico;
-    const char* formato;
-    const char* menor;
-    const char* limiteInferior;
-    const char* maior;
-    const char* limiteSuperior;
-    double minimo;
-    double maximo;
-  };
-  static const TextosCoordenada textosLongitude;
-  static const TextosCoordenada textosLatitude;
+  static const VerificadorCoordenada longitude;
+  static const VerificadorCoordenada latitude;
 
   void lerLinhas(std::istream& arquivo, Resultado& resultado);
   void validarQuantidadePontos(Resultado& resultado, const std::string& valor);
-  // Numeric, then form, then range, on the trimmed field; the code of the value (see
-  // lerCoordenada), 0 when the check failed.
-  uint32_t verificarCoordenada(Resultado& resultado, std::string_view campo,
-                               const TextosCoordenada& textos);
 
   int32_t numeroLinha = 1;
   std::string linha;

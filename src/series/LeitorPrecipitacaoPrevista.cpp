@@ -1,6 +1,7 @@
 #include "series/LeitorPrecipitacaoPrevista.h"
 
 #include <algorithm>
+#include <deque>
 #include <exception>
 #include <fstream>
 #include <stdexcept>
@@ -8,10 +9,12 @@
 #include <boost/date_time/gregorian/gregorian.hpp>
 #include <boost/lexical_cast.hpp>
 
+#include "validation/comum/LeitorLinhasEmBloco.h"
 #include "validation/comum/LeituraLinhas.h"
 #include "validation/comum/Mensagens.h"
 #include "validation/comum/Texto.h"
 #include "validation/comum/TextoNumerico.h"
+#include "validation/comum/VerificadorLinhas.h"
 
 namespace {
 
@@ -45,7 +48,49 @@ void separarElementos(std::string_view linha, std::vector<std::string_view>& ele
   }
 }
 
+// A separator the common line uses; every other blank sends the line to the field checks.
+bool ehSeparador(char caractere) { return caractere == ' ' || caractere == '\t'; }
+
+// A coordinate of the common form within minimo to maximo and the separators after it, taken from
+// the start of resto.
+bool tirarCoordenadaComum(std::string_view& resto, int32_t minimo, int32_t maximo,
+                          uint32_t& codigo) {
+  int64_t decimosMilesimos = 0;
+  size_t posicao = lerCoordenadaInicial(resto, decimosMilesimos, codigo);
+  if (posicao == 0 || posicao == resto.size() || !ehSeparador(resto[posicao]) ||
+      decimosMilesimos < minimo * int64_t{10000} || decimosMilesimos > maximo * int64_t{10000})
+    return false;
+  while (posicao < resto.size() && ehSeparador(resto[posicao])) ++posicao;
+  resto.remove_prefix(posicao);
+  return true;
+}
+
 }  // namespace
+
+// the two format findings end at the value: no line piece
+const VerificadorCoordenada LeitorPrecipitacaoPrevista::longitude = {
+    {"Valor de longitude não numérico", "", TrechosCoordenada::nenhum},
+    {"Valor de longitude fora do formato\nFormato esperado: número inteiro ou decimal com até 3 "
+     "casas",
+     "", TrechosCoordenada::nenhum},
+    {"Valor de longitude menor que o permitido", "\nMinimo permitido: -180",
+     TrechosCoordenada::linhaENumero},
+    {"Valor de longitude maior que o permitido", "\nMaximo permitido: 180",
+     TrechosCoordenada::linhaENumero},
+    -180,
+    180};
+
+const VerificadorCoordenada LeitorPrecipitacaoPrevista::latitude = {
+    {"Valor de latitude não numérico", "", TrechosCoordenada::nenhum},
+    {"Valor de latitude fora do formato\nFormato esperado: número inteiro ou decimal com até 3 "
+     "casas",
+     "", TrechosCoordenada::nenhum},
+    {"Valor de latitude menor que o permitido", "\nMinimo permitido: -90",
+     TrechosCoordenada::linhaENumero},
+    {"Valor de latitude maior que o permitido", "\nMaximo permitido: 90",
+     TrechosCoordenada::linhaENumero},
+    -90,
+    90};
 
 LeitorPrecipitacaoPrevista::LeitorPrecipitacaoPrevista()
     : regexNomeArquivo("^.+_p([0-9]{6})a([0-9]{6})\\.dat") {}
@@ -100,96 +145,125 @@ void LeitorPrecipitacaoPrevista::validarNomeArquivo(Resultado& resultado) {
 
 // Elements split at runs of blanks; the first line fixes how many every line has.
 void LeitorPrecipitacaoPrevista::lerLinhasFormatoNovo(std::istream& arquivo, Resultado& resultado) {
-  std::string linha;
+  LeitorLinhasEmBloco linhas(arquivo);
+  std::string_view linha;
   size_t quantidadeEsperada = 0;
-  while (lerLinha(arquivo, linha)) {
-    separarElementos(linha, campos);
-    const size_t quantidade = campos.size();
-    uint32_t longitude = 0;
-    uint32_t latitude = 0;
-    for (size_t i = 0; i < quantidade; ++i) {
-      if (i == 0) {
-        longitude = verificarCoordenada(campos[i], resultado, linha, "longitude", -180, 180);
-      } else if (i == 1) {
-        latitude = verificarCoordenada(campos[i], resultado, linha, "latitude", -90, 90);
-      } else {
-        verificarPrecipitacao(campos[i], resultado, linha);
-      }
-      if (!resultado.valido()) return;
-    }
-    if (numeroLinha == 1) {
-      quantidadeEsperada = quantidade;
-    } else if (quantidade != quantidadeEsperada) {
-      resultado = {"Quantidade de elementos por linha fora do padrao.\nEsperado: " +
-                       textoInteiro(static_cast<int64_t>(quantidadeEsperada)) +
-                       ".\nEncontrado: " + textoInteiro(static_cast<int64_t>(quantidade)),
-                   105};
-      return;
-    }
-    // a line without both coordinates has no key: the missing one is judged as empty
-    if (quantidade == 0) verificarCoordenada("", resultado, linha, "longitude", -180, 180);
-    if (quantidade == 1) verificarCoordenada("", resultado, linha, "latitude", -90, 90);
+  while (linhas.proxima(linha)) {
+    julgarAteNulo(linha, resultado, [&](std::string_view texto) {
+      validarLinhaDatada(resultado, texto, quantidadeEsperada);
+    });
     if (!resultado.valido()) return;
-    guardarCoordenada(juntarCoordenadas(longitude, latitude));
     ++numeroLinha;
   }
 }
 
-// Shared line checks, then "%s %s %[^\n]": longitude, latitude and one value.
+void LeitorPrecipitacaoPrevista::validarLinhaDatada(Resultado& resultado, std::string_view linha,
+                                                    size_t& quantidadeEsperada) {
+  separarElementos(linha, campos);
+  const size_t quantidade = campos.size();
+  uint32_t codigoLongitude = 0;
+  uint32_t codigoLatitude = 0;
+  for (size_t i = 0; i < quantidade; ++i) {
+    if (i == 0) {
+      codigoLongitude = longitude.verificar(resultado, campos[i], linha, numeroLinha);
+    } else if (i == 1) {
+      codigoLatitude = latitude.verificar(resultado, campos[i], linha, numeroLinha);
+    } else {
+      verificarPrecipitacao(resultado, campos[i], linha);
+    }
+    if (!resultado.valido()) return;
+  }
+  if (numeroLinha == 1) {
+    quantidadeEsperada = quantidade;
+  } else if (quantidade != quantidadeEsperada) {
+    resultado = {"Quantidade de elementos por linha fora do padrao.\nEsperado: " +
+                     textoInteiro(static_cast<int64_t>(quantidadeEsperada)) +
+                     ".\nEncontrado: " + textoInteiro(static_cast<int64_t>(quantidade)),
+                 105};
+    return;
+  }
+  // a line without both coordinates has no key: the missing one is judged as empty
+  if (quantidade == 0) longitude.verificar(resultado, "", linha, numeroLinha);
+  if (quantidade == 1) latitude.verificar(resultado, "", linha, numeroLinha);
+  if (!resultado.valido()) return;
+  guardarCoordenada(juntarCoordenadas(codigoLongitude, codigoLatitude));
+}
+
+// The shared line checks on each line, then its fields.
 void LeitorPrecipitacaoPrevista::lerLinhasFormatoAntigo(std::istream& arquivo,
                                                         Resultado& resultado) {
-  std::string linha;
-  const auto validarLinha = [&](const std::string&) {
-    camposVarredura(linha, 2, campos);
-    const uint32_t longitude =
-        verificarCoordenada(campos[0], resultado, linha, "longitude", -180, 180);
+  LeitorLinhasEmBloco linhas(arquivo);
+  VerificadorLinhas verificador;
+  std::string_view linha;
+  // the shared checks look only at whether the line before was blank; line 1 may be blank
+  std::string_view anterior = semLinhaAnterior;
+  CodigoCoordenada codigo = 0;
+  while (linhas.proxima(linha)) {
+    // the common line after a line that is not blank holds no NUL and passes every check below
+    if (!anterior.empty() && linhaComum(linha, codigo)) {
+      guardarCoordenada(codigo);
+      ++numeroLinha;
+      continue;
+    }
+    // set by the judgement of the line up to its NUL; one of the whole line only fails
+    bool vazia = false;
+    julgarAteNulo(linha, resultado, [&](std::string_view texto) {
+      vazia = texto.empty();
+      verificador.verificarLinha(resultado, texto, anterior, numeroLinha, vazia);
+      if (resultado.valido() && !vazia) validarLinhaAntiga(resultado, texto);
+    });
     if (!resultado.valido()) return;
-    const uint32_t latitude = verificarCoordenada(campos[1], resultado, linha, "latitude", -90, 90);
-    if (!resultado.valido()) return;
-    guardarCoordenada(juntarCoordenadas(longitude, latitude));
-    // the first two fields are runs of non-blanks; only the rest of the line has blanks to trim
-    verificarPrecipitacao(aparado(campos[2]), resultado, linha);
-  };
-  // never the first-line marker: line 1 may be blank
-  lerLinhasDeDados(arquivo, resultado, linha, semLinhaAnterior, numeroLinha, validarLinha);
+    // a blank line takes no number, and only blank lines may follow it
+    if (!vazia) ++numeroLinha;
+    anterior = vazia ? std::string_view() : semLinhaAnterior;
+  }
+}
+
+// "%s %s %[^\n]": longitude, latitude and one value.
+void LeitorPrecipitacaoPrevista::validarLinhaAntiga(Resultado& resultado, std::string_view linha) {
+  camposVarredura(linha, 2, campos);
+  const uint32_t codigoLongitude = longitude.verificar(resultado, campos[0], linha, numeroLinha);
+  if (!resultado.valido()) return;
+  const uint32_t codigoLatitude = latitude.verificar(resultado, campos[1], linha, numeroLinha);
+  if (!resultado.valido()) return;
+  guardarCoordenada(juntarCoordenadas(codigoLongitude, codigoLatitude));
+  // the first two fields are runs of non-blanks; only the rest of the line has blanks to trim
+  verificarPrecipitacao(resultado, aparado(campos[2]), linha);
+}
+
+// The common line in one scan: two coordinates of the common form within their bounds, each
+// followed by separators, then a plain value without a minus sign and only blanks after it. The
+// field checks pass such a line with the same key; any other line is left to them.
+bool LeitorPrecipitacaoPrevista::linhaComum(std::string_view linha, CodigoCoordenada& codigo) {
+  uint32_t codigoLongitude = 0;
+  uint32_t codigoLatitude = 0;
+  if (!tirarCoordenadaComum(linha, longitude.minimo, longitude.maximo, codigoLongitude) ||
+      !tirarCoordenadaComum(linha, latitude.minimo, latitude.maximo, codigoLatitude))
+    return false;
+  while (!linha.empty() && (ehSeparador(linha.back()) || linha.back() == '\r'))
+    linha.remove_suffix(1);
+  if (!ehRealSimples(linha) || linha[0] == '-') return false;
+  codigo = juntarCoordenadas(codigoLongitude, codigoLatitude);
+  return true;
 }
 
 // Everything handed on belongs to the file just validated, never to an earlier one.
 void LeitorPrecipitacaoPrevista::limpar() {
-  // the keys of the last file serve only with the index they were looked up in
-  if (indice != indiceAnterior) chavesAnteriores.clear();
-  indiceAnterior = indice;
-  chavesAtuais.clear();
   presentes.assign(indice != nullptr ? indice->tamanho() : 0, false);
   coordenadas.clear();
   mapaCoordenadas.clear();
   menorRepetida.clear();
 }
 
-// A key seen before is a repeat; the smallest one is reported once the file is read.
+// A key of the index takes its bit; any other is kept for the repeat search after the last line.
 void LeitorPrecipitacaoPrevista::guardarCoordenada(CodigoCoordenada codigo) {
-  uint32_t posicao = IndiceCoordenadas::ausente;
-  if (indice != nullptr) {
-    // files of one model list the same points in the same order: the key of this line in the
-    // last file saves the look-up
-    const size_t ordem = chavesAtuais.size();
-    posicao = ordem < chavesAnteriores.size() && chavesAnteriores[ordem].codigo == codigo
-                  ? chavesAnteriores[ordem].posicao
-                  : indice->posicao(codigo);
-    chavesAtuais.push_back({codigo, posicao});
-  }
-  if (posicao != IndiceCoordenadas::ausente) {
-    if (presentes[posicao]) anotarRepetida(codigo);
-    presentes[posicao] = true;
+  const uint32_t posicao = indice != nullptr ? indice->posicao(codigo) : IndiceCoordenadas::ausente;
+  if (posicao == IndiceCoordenadas::ausente) {
+    foraDoIndice.push_back(codigo);
     return;
   }
-  bool nova = false;
-  chaves.inserir(codigo, nova);
-  if (!nova) {
-    anotarRepetida(codigo);
-  } else if (indice == nullptr) {
-    codigosLidos.push_back(codigo);
-  }
+  if (presentes[posicao]) anotarRepetida(codigo);
+  presentes[posicao] = true;
 }
 
 // The key text is written only for a repeat.
@@ -198,67 +272,32 @@ void LeitorPrecipitacaoPrevista::anotarRepetida(CodigoCoordenada codigo) {
   if (menorRepetida.empty() || chave < menorRepetida) menorRepetida = chave;
 }
 
-// Without an index the keys go to the two lists; either way the file's own keys are let go of.
+// The keys outside the index, sorted, stand next to their repeats; without an index they are the
+// lists handed on. Either way the file's own keys are let go of.
 void LeitorPrecipitacaoPrevista::listar() {
-  for (const CodigoCoordenada codigo : codigosLidos) coordenadas.push_back(chaveDoCodigo(codigo));
-  std::sort(coordenadas.begin(), coordenadas.end());
-  for (const std::string& texto : coordenadas)
-    mapaCoordenadas.emplace_hint(mapaCoordenadas.end(), texto, true);
-  chaves.limpar();
-  std::vector<CodigoCoordenada>().swap(codigosLidos);
-  chavesAnteriores.swap(chavesAtuais);
-}
-
-uint32_t LeitorPrecipitacaoPrevista::verificarCoordenada(std::string_view valor,
-                                                         Resultado& resultado,
-                                                         std::string_view linha, const char* nome,
-                                                         int32_t minimo, int32_t maximo) {
-  // the common form within its bounds passes at once; any other text takes the whole check
-  int64_t decimos = 0;
-  uint32_t codigo = 0;
-  if (lerCoordenada(valor, decimos, codigo) && decimos >= minimo * int64_t{10000} &&
-      decimos <= maximo * int64_t{10000})
-    return codigo;
-  // the two format findings end at the value: no line piece
-  if (!converteReal(valor)) {
-    resultado = {
-        std::string("Valor de ") + nome + " não numérico" + trechoValorLido(std::string(valor)),
-        105};
-    return 0;
+  std::sort(foraDoIndice.begin(), foraDoIndice.end());
+  for (size_t i = 1; i < foraDoIndice.size(); ++i) {
+    if (foraDoIndice[i] == foraDoIndice[i - 1]) anotarRepetida(foraDoIndice[i]);
   }
-  // nan, inf, a plus sign, an exponent or a fourth decimal pass the numeric test but not this one
-  if (!ehInteiroSimples(valor) && !ehDecimalAteTresCasas(valor)) {
-    resultado = {std::string("Valor de ") + nome + " fora do formato\n" +
-                     "Formato esperado: número inteiro ou decimal com até 3 casas" +
-                     trechoValorLido(std::string(valor)),
-                 105};
-    return 0;
+  if (indice == nullptr) {
+    const auto fim = std::unique(foraDoIndice.begin(), foraDoIndice.end());
+    for (auto codigo = foraDoIndice.begin(); codigo != fim; ++codigo)
+      coordenadas.push_back(chaveDoCodigo(*codigo));
+    std::sort(coordenadas.begin(), coordenadas.end());
+    for (const std::string& texto : coordenadas)
+      mapaCoordenadas.emplace_hint(mapaCoordenadas.end(), texto, true);
   }
-  const double coordenada = lerReal(valor);
-  // the bound stands between the value and the line
-  if (coordenada < minimo) {
-    resultado = {std::string("Valor de ") + nome + " menor que o permitido" +
-                     trechoValorLido(textoReal(coordenada)) + "\nMinimo permitido: " +
-                     textoInteiro(minimo) + trechoLinhaNumero(std::string(linha), numeroLinha),
-                 105};
-  } else if (coordenada > maximo) {
-    resultado = {std::string("Valor de ") + nome + " maior que o permitido" +
-                     trechoValorLido(textoReal(coordenada)) + "\nMaximo permitido: " +
-                     textoInteiro(maximo) + trechoLinhaNumero(std::string(linha), numeroLinha),
-                 105};
-  }
-  // every text the full check passes took the common form above
-  return codigo;
+  std::deque<CodigoCoordenada>().swap(foraDoIndice);
 }
 
 // A plain decimal without a minus sign passes at once; any other text takes the whole check.
-void LeitorPrecipitacaoPrevista::verificarPrecipitacao(std::string_view valor, Resultado& resultado,
-                                                       const std::string& linha) {
+void LeitorPrecipitacaoPrevista::verificarPrecipitacao(Resultado& resultado, std::string_view valor,
+                                                       std::string_view linha) {
   if (ehRealSimples(valor) && valor[0] != '-') return;
-  validarPrecipitacao(std::string(valor), resultado, linha);
+  validarPrecipitacao(resultado, std::string(valor), std::string(linha));
 }
 
-void LeitorPrecipitacaoPrevista::validarPrecipitacao(const std::string& valor, Resultado& resultado,
+void LeitorPrecipitacaoPrevista::validarPrecipitacao(Resultado& resultado, const std::string& valor,
                                                      const std::string& linha) {
   if (valor.empty()) {
     resultado = {"Valor de precipitacao nao informado" + trechoLinhaNumero(linha, numeroLinha),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <istream>
 #include <map>
 #include <string>
@@ -12,11 +13,14 @@
 #include "validation/comum/ChaveCoordenada.h"
 #include "validation/comum/Resultado.h"
 #include "validation/comum/Utilitarios.h"
+#include "validation/comum/VerificadorCoordenada.h"
 
 // Reads one forecast precipitation file, dated ("<modelo>_p<ddmmyy>a<ddmmyy>.dat", any number of
-// values per line) or old (one value per line); hands on the coordinates of its lines as
-// "%3.4f %3.4f" keys, sorted in coordenadas and mapaCoordenadas. A caller that gives an index of
-// the keys it looks for gets, instead, which of them the file holds.
+// values per line) or old (one value per line), its lines seen in place a block at a time: a long
+// file costs no more memory than 8 bytes for each of its keys outside the index. The driver always
+// gives an index of the keys it looks for and gets, in presentes, which of them the file holds;
+// coordenadas and mapaCoordenadas remain for a caller that gives none: the keys of the lines as
+// "%3.4f %3.4f" texts, sorted.
 class LeitorPrecipitacaoPrevista {
  public:
   LeitorPrecipitacaoPrevista();
@@ -33,15 +37,17 @@ class LeitorPrecipitacaoPrevista {
   std::map<std::string, bool> mapaCoordenadas;
 
  private:
+  static const VerificadorCoordenada longitude;
+  static const VerificadorCoordenada latitude;
+
   void validarNomeArquivo(Resultado& resultado);
   void lerLinhasFormatoNovo(std::istream& arquivo, Resultado& resultado);
+  void validarLinhaDatada(Resultado& resultado, std::string_view linha, size_t& quantidadeEsperada);
   void lerLinhasFormatoAntigo(std::istream& arquivo, Resultado& resultado);
-  // The code of the value (see lerCoordenada); 0 when the check failed.
-  uint32_t verificarCoordenada(std::string_view valor, Resultado& resultado, std::string_view linha,
-                               const char* nome, int32_t minimo, int32_t maximo);
-  void verificarPrecipitacao(std::string_view valor, Resultado& resultado,
-                             const std::string& linha);
-  void validarPrecipitacao(const std::string& valor, Resultado& resultado,
+  void validarLinhaAntiga(Resultado& resultado, std::string_view linha);
+  static bool linhaComum(std::string_view linha, CodigoCoordenada& codigo);
+  void verificarPrecipitacao(Resultado& resultado, std::string_view valor, std::string_view linha);
+  void validarPrecipitacao(Resultado& resultado, const std::string& valor,
                            const std::string& linha);
   void guardarCoordenada(CodigoCoordenada codigo);
   void anotarRepetida(CodigoCoordenada codigo);
@@ -51,20 +57,10 @@ class LeitorPrecipitacaoPrevista {
   int32_t numeroLinha = 1;
   boost::regex regexNomeArquivo;
   Utilitarios utilitarios;
-  // keys of the file that are not in the index, while it is read, and without an index the
-  // same in the order they came
-  IndiceCoordenadas chaves;
-  std::vector<CodigoCoordenada> codigosLidos;
+  // keys of the file outside the index (every key, without one), in the order they came: 8 bytes
+  // a key and no copying as a long file's keys pile up
+  std::deque<CodigoCoordenada> foraDoIndice;
   // the smallest key found twice, empty while none is
   std::string menorRepetida;
   std::vector<std::string_view> campos;
-  // the keys of the file being read and of the last one read with the same index, in line order,
-  // with their numbers in it
-  struct ChaveLida {
-    CodigoCoordenada codigo;
-    uint32_t posicao;
-  };
-  std::vector<ChaveLida> chavesAtuais;
-  std::vector<ChaveLida> chavesAnteriores;
-  const IndiceCoordenadas* indiceAnterior = nullptr;
 };

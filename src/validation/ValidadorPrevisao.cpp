@@ -4,7 +4,6 @@
 #include <map>
 #include <stdexcept>
 #include <string>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -13,9 +12,8 @@
 
 #include "platform/Plataforma.h"
 #include "series/LeitorPontosGrade.h"
-#include "series/LeitorPrecipitacaoPrevista.h"
+#include "validation/ArquivosPrevisao.h"
 #include "validation/Validador.h"
-#include "validation/comum/ChaveCoordenada.h"
 #include "validation/comum/LeituraDatas.h"
 #include "validation/comum/Mensagens.h"
 #include "validation/comum/Texto.h"
@@ -25,17 +23,6 @@
 namespace {
 
 const char* const semArquivo = "nao_encontrado";
-
-// The part of a lower-case model name that names its grid file: the first "_" piece, or the
-// first two when the first is precmedia or preczerada.
-std::string radicalModelo(const std::string& modelo) {
-  const size_t primeiro = modelo.find('_');
-  if (primeiro == std::string::npos) return modelo;
-  const std::string inicio = modelo.substr(0, primeiro);
-  if (inicio != "precmedia" && inicio != "preczerada") return inicio;
-  const size_t segundo = modelo.find('_', primeiro + 1);
-  return modelo.substr(0, segundo);
-}
 
 // Forecast file of day `dia` of the run; empty when that day lies off the calendar.
 std::string nomeArquivoPrevisao(Utilitarios& utilitarios, const std::string& modelo,
@@ -129,98 +116,6 @@ std::vector<int64_t> diasNaPasta(Utilitarios& utilitarios, const std::vector<std
 bool nomeSimples(const std::string& modelo) {
   return modelo.find_first_of(std::string("/\\:\0", 4)) == std::string::npos;
 }
-
-using Grades = std::map<std::string, std::vector<std::string>>;
-
-// The forecast files of one step. The sub-basins share the files of a model, so each file is
-// read once; what stays of it is its result and, for each grid key of the model (the union of the
-// sub-basins' grids), whether the file holds it. The file's other keys live only while it is read.
-class ArquivosPrevisao {
- public:
-  // The driver's sub-basins and grids, which stay unchanged while the step runs.
-  ArquivosPrevisao(const std::vector<std::string>& bacias, const Grades& grades, bool novo)
-      : subBacias(bacias), coordenadasGrade(grades), modeloNovo(novo) {}
-
-  // Runs the reader on caminho, or hands back the result of its first reading.
-  Resultado validar(const std::string& modelo, const std::string& caminho) {
-    Modelo& dados = dadosModelo(modelo);
-    const auto lido = dados.arquivos.find(caminho);
-    if (lido != dados.arquivos.end()) {
-      presentes = &lido->second.presentes;
-      return lido->second.resultado;
-    }
-    leitor.caminho = caminho;
-    leitor.modeloNovo = modeloNovo;
-    leitor.indice = &dados.indice;
-    const Resultado resultado = leitor.validar();
-    // a failing file ends the step: only passing files are kept
-    if (!resultado.valido()) return resultado;
-    Arquivo& arquivo = dados.arquivos[caminho];
-    arquivo.resultado = resultado;
-    arquivo.presentes = std::move(leitor.presentes);
-    presentes = &arquivo.presentes;
-    return resultado;
-  }
-
-  // The first grid coordinate of the sub-basin and model, in their order, that is no key of the
-  // file just validated; null when the file holds them all.
-  const std::string* coordenadaAusente(const std::string& subBacia, const std::string& modelo) {
-    const Modelo& dados = dadosModelo(modelo);
-    const auto posicoes = dados.posicoes.find(subBacia);
-    if (posicoes == dados.posicoes.end()) return nullptr;
-    const std::vector<uint32_t>& numeros = posicoes->second.numeros;
-    for (size_t i = 0; i < numeros.size(); ++i) {
-      if (numeros[i] == IndiceCoordenadas::ausente || !(*presentes)[numeros[i]])
-        return &(*posicoes->second.grade)[i];
-    }
-    return nullptr;
-  }
-
- private:
-  struct Arquivo {
-    Resultado resultado;
-    std::vector<bool> presentes;
-  };
-  // Where each grid key of a sub-basin stands in the model's index, in the grid's order.
-  struct Posicoes {
-    const std::vector<std::string>* grade = nullptr;
-    std::vector<uint32_t> numeros;
-  };
-  struct Modelo {
-    IndiceCoordenadas indice;                           // each grid key of the model once
-    std::map<std::string, Posicoes> posicoes;           // by sub-basin
-    std::unordered_map<std::string, Arquivo> arquivos;  // by full path
-  };
-
-  Modelo& dadosModelo(const std::string& modelo) {
-    const auto [entrada, novo] = modelos.try_emplace(modelo);
-    Modelo& dados = entrada->second;
-    if (!novo) return dados;
-    const std::string radical = radicalModelo(modelo);
-    for (const std::string& subBacia : subBacias) {
-      const auto grade = coordenadasGrade.find(subBacia + "__" + radical);
-      if (grade == coordenadasGrade.end()) continue;
-      Posicoes& posicoes = dados.posicoes[subBacia];
-      posicoes.grade = &grade->second;
-      for (const std::string& coordenada : grade->second) {
-        CodigoCoordenada codigo = 0;
-        bool nova = false;
-        // a grid key is always of the key form; one that were not could match no file's key
-        posicoes.numeros.push_back(codigoDaChave(coordenada, codigo)
-                                       ? dados.indice.inserir(codigo, nova)
-                                       : IndiceCoordenadas::ausente);
-      }
-    }
-    return dados;
-  }
-
-  const std::vector<std::string>& subBacias;
-  const Grades& coordenadasGrade;
-  const bool modeloNovo;
-  LeitorPrecipitacaoPrevista leitor;
-  std::map<std::string, Modelo> modelos;
-  const std::vector<bool>* presentes = nullptr;  // of the file just validated
-};
 
 }  // namespace
 
@@ -338,11 +233,12 @@ int32_t Validador::validarPrecipitacaoPrevistaModeloNovo() {
       // the last result stays as it is: the code shown is the one of the last file read
       if (nomeArquivo == semArquivo)
         return falhar("Nenhum arquivo de precipitacao foi encontrado\n");
-      ultimoResultado = arquivos.validar(modelo, caminho);
+      const ArquivosPrevisao::Presencas* presentes = nullptr;
+      ultimoResultado = arquivos.validar(modelo, caminho, presentes);
       if (relatarFalha("Verificacao falhou para " + caminho + "\n" + "Sub Bacia: " + subBacia +
                        "\n" + "Dias Previsao: " + textoInteiro(dados.diasPrevisao) + "\n"))
         return statusReprovado;
-      if (const std::string* ausente = arquivos.coordenadaAusente(subBacia, modelo))
+      if (const std::string* ausente = arquivos.coordenadaAusente(subBacia, modelo, *presentes))
         return falharCoordenada(nomeArquivo, subBacia, modelo, *ausente);
     }
   }
@@ -379,9 +275,10 @@ int32_t Validador::validarPrecipitacaoPrevistaModeloAntigo() {
                             "\n",
                         197);
         }
-        ultimoResultado = arquivos.validar(modelo, caminho);
+        const ArquivosPrevisao::Presencas* presentes = nullptr;
+        ultimoResultado = arquivos.validar(modelo, caminho, presentes);
         if (relatarFalha("Verificacao falhou para " + caminho + "\n")) return statusReprovado;
-        if (const std::string* ausente = arquivos.coordenadaAusente(subBacia, modelo))
+        if (const std::string* ausente = arquivos.coordenadaAusente(subBacia, modelo, *presentes))
           return falharCoordenada(nome, subBacia, modelo, *ausente);
       }
     }

@@ -130,6 +130,10 @@ TEST(LeitorPontosGradeTeste, LongitudeELatitude) {
        "Linha: -45,5 -23,5"},
       {"byte nulo entre digitos: a linha acaba nele", "1\n" + comNulo("1", ".5") + " 0\n", 105,
        "Valor de latitude nao numerico\nValor lido: \nNumero da linha: 2\nLinha: 1"},
+      {"byte nulo dentro da latitude: ela inteira, com o nulo",
+       "1\n-45.0 " + comNulo("-2", "3.0") + "\n", 105,
+       "Valor de latitude nao numerico\nValor lido: " + comNulo("-2", "3.0") +
+           "\nNumero da linha: 2\nLinha: -45.0 " + comNulo("-2", "3.0")},
       {"letras", "1\nabc -23\n", 105,
        "Valor de longitude nao numerico\nValor lido: abc\nNumero da linha: 2\nLinha: abc -23"},
       {"so a longitude", "1\n-45\n", 105,

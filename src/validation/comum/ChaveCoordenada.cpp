@@ -1,11 +1,17 @@
 #include "validation/comum/ChaveCoordenada.h"
 
+#include <cmath>
+
 #include "validation/comum/Texto.h"
 
 namespace {
 
-// Offset that makes every value of -180 to 180 in ten-thousandths positive.
+// 180 in ten-thousandths: the offset that makes every value of -180 to 180 positive, and the
+// bound of the values read, as a code past it would wrap into the other half of a pair.
 constexpr int64_t deslocamento = 1800000;
+
+// 2^64 over the golden ratio: consecutive codes land far apart in the index's table.
+constexpr uint64_t multiplicadorHash = 0x9E3779B97F4A7C15ull;
 
 // A value as 2 * (ten-thousandths + deslocamento), plus one for minus zero; 32 bits hold it.
 uint64_t codigoValor(bool negativo, int64_t decimosMilesimos) {
@@ -13,9 +19,11 @@ uint64_t codigoValor(bool negativo, int64_t decimosMilesimos) {
   return static_cast<uint64_t>(2 * (valor + deslocamento) + (negativo && valor == 0 ? 1 : 0));
 }
 
-// Reads "[-]digits[.digits]" with one to `casas` decimals into ten-thousandths; leading zeros of
-// any length are skipped, and a whole part past 180 is refused.
-bool lerDecimos(std::string_view texto, size_t casas, bool& negativo, int64_t& absoluto) {
+// Reads "[-]digits[.digits]" with one to `casas` decimals at the start of texto into
+// ten-thousandths: how many bytes it took, 0 when no such text stands there. Leading zeros of any
+// length are skipped, and a value past 180 either way is refused.
+size_t lerDecimosMilesimos(std::string_view texto, size_t casas, bool& negativo,
+                           int64_t& absoluto) {
   size_t posicao = 0;
   negativo = !texto.empty() && texto[0] == '-';
   if (negativo) ++posicao;
@@ -23,31 +31,31 @@ bool lerDecimos(std::string_view texto, size_t casas, bool& negativo, int64_t& a
   const size_t inicioDigitos = posicao;
   while (posicao < texto.size() && ehDigito(texto[posicao])) {
     inteiro = inteiro * 10 + (texto[posicao] - '0');
-    if (inteiro > 180) return false;
+    if (inteiro > 180) return 0;
     ++posicao;
   }
-  if (posicao == inicioDigitos) return false;
+  if (posicao == inicioDigitos) return 0;
   int64_t fracao = 0;
   size_t lidas = 0;
-  if (posicao < texto.size()) {
-    if (texto[posicao] != '.') return false;
+  if (posicao < texto.size() && texto[posicao] == '.') {
     ++posicao;
     while (posicao < texto.size() && lidas < casas && ehDigito(texto[posicao])) {
       fracao = fracao * 10 + (texto[posicao] - '0');
       ++posicao;
       ++lidas;
     }
-    if (lidas == 0 || posicao != texto.size()) return false;
+    if (lidas == 0) return 0;
   }
   for (size_t i = lidas; i < 4; ++i) fracao *= 10;
   absoluto = inteiro * 10000 + fracao;
-  return true;
+  return absoluto <= deslocamento ? posicao : 0;
 }
 
 bool lerValor(std::string_view texto, size_t casas, uint64_t& codigo) {
   bool negativo = false;
   int64_t absoluto = 0;
-  if (!lerDecimos(texto, casas, negativo, absoluto)) return false;
+  if (texto.empty() || lerDecimosMilesimos(texto, casas, negativo, absoluto) != texto.size())
+    return false;
   codigo = codigoValor(negativo, absoluto);
   return true;
 }
@@ -68,13 +76,18 @@ void escreverValor(std::string& texto, uint64_t codigo) {
 
 }  // namespace
 
-bool lerCoordenada(std::string_view texto, int64_t& decimos, uint32_t& codigo) {
+bool lerCoordenada(std::string_view texto, int64_t& decimosMilesimos, uint32_t& codigo) {
+  return !texto.empty() && lerCoordenadaInicial(texto, decimosMilesimos, codigo) == texto.size();
+}
+
+size_t lerCoordenadaInicial(std::string_view texto, int64_t& decimosMilesimos, uint32_t& codigo) {
   bool negativo = false;
   int64_t absoluto = 0;
-  if (!lerDecimos(texto, 3, negativo, absoluto)) return false;
-  decimos = negativo ? -absoluto : absoluto;
+  const size_t tamanho = lerDecimosMilesimos(texto, 3, negativo, absoluto);
+  if (tamanho == 0) return 0;
+  decimosMilesimos = negativo ? -absoluto : absoluto;
   codigo = static_cast<uint32_t>(codigoValor(negativo, absoluto));
-  return true;
+  return tamanho;
 }
 
 bool codigoDaChave(std::string_view chave, CodigoCoordenada& codigo) {
@@ -93,6 +106,12 @@ bool codigoDaChave(std::string_view chave, CodigoCoordenada& codigo) {
   return true;
 }
 
+uint32_t codigoDoValor(double valor) {
+  const double absoluto = std::fabs(valor);
+  return static_cast<uint32_t>(
+      codigoValor(std::signbit(valor), static_cast<int64_t>(std::llround(absoluto * 10000))));
+}
+
 std::string chaveDoCodigo(CodigoCoordenada codigo) {
   std::string texto;
   escreverValor(texto, codigo >> 32);
@@ -103,7 +122,7 @@ std::string chaveDoCodigo(CodigoCoordenada codigo) {
 
 size_t IndiceCoordenadas::vaga(CodigoCoordenada codigo) const {
   // the top bits of a multiplicative hash: every bit of the code reaches them
-  size_t posicao = static_cast<size_t>((codigo * 0x9E3779B97F4A7C15ull) >> deslocamentoHash);
+  size_t posicao = static_cast<size_t>((codigo * multiplicadorHash) >> deslocamentoHash);
   while (numeros[posicao] != ausente && porNumero[numeros[posicao]] != codigo)
     posicao = (posicao + 1) & (numeros.size() - 1);
   return posicao;
@@ -133,9 +152,4 @@ uint32_t IndiceCoordenadas::inserir(CodigoCoordenada codigo, bool& novo) {
 uint32_t IndiceCoordenadas::posicao(CodigoCoordenada codigo) const {
   if (numeros.empty()) return ausente;
   return numeros[vaga(codigo)];
-}
-
-void IndiceCoordenadas::limpar() {
-  std::vector<uint32_t>().swap(numeros);
-  std::vector<CodigoCoordenada>().swap(porNumero);
 }

@@ -10,17 +10,24 @@
 // own for minus zero, so two pairs share a code exactly when their "%3.4f %3.4f" keys are equal.
 using CodigoCoordenada = uint64_t;
 
-// A text of the files' coordinate form ("^\-?[0-9]+$" or "^\-?[0-9]+\.[0-9]{1,3}$") with a whole
-// part of at most 180: its value in ten-thousandths and the code of that value; false for every
-// other text, which the full checks then judge.
-bool lerCoordenada(std::string_view texto, int64_t& decimos, uint32_t& codigo);
+// A text of the files' coordinate form ("^\-?[0-9]+$" or "^\-?[0-9]+\.[0-9]{1,3}$") within -180
+// to 180: its value in ten-thousandths and the code of that value; false for every other text,
+// which the full checks then judge.
+bool lerCoordenada(std::string_view texto, int64_t& decimosMilesimos, uint32_t& codigo);
+
+// The same for the text of that form at the start of texto, which the first byte that cannot
+// continue it ends: how many bytes it takes, 0 when no such text stands there.
+size_t lerCoordenadaInicial(std::string_view texto, int64_t& decimosMilesimos, uint32_t& codigo);
+
+// The code of a value within -180 to 180 with at most four decimals; minus zero has its own.
+uint32_t codigoDoValor(double valor);
 
 // The pair of two value codes.
 inline CodigoCoordenada juntarCoordenadas(uint32_t longitude, uint32_t latitude) {
   return static_cast<CodigoCoordenada>(longitude) << 32 | latitude;
 }
 
-// Code of a "%3.4f %3.4f" key of values within -180 to 180; false for a text of another form.
+// Code of a "%3.4f %3.4f" key of values within -180 to 180; false for any other text.
 bool codigoDaChave(std::string_view chave, CodigoCoordenada& codigo);
 
 // The "%3.4f %3.4f" key of a code.
@@ -37,7 +44,6 @@ class IndiceCoordenadas {
   // Number of codigo, or ausente.
   uint32_t posicao(CodigoCoordenada codigo) const;
   size_t tamanho() const { return porNumero.size(); }
-  void limpar();
 
  private:
   size_t vaga(CodigoCoordenada codigo) const;

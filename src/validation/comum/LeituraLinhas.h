@@ -4,6 +4,7 @@
 #include <fstream>
 #include <istream>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "validation/comum/Resultado.h"
@@ -41,6 +42,19 @@ void julgarAteNulo(std::string& linha, std::string& inteira, Resultado& resultad
   if (!resultado.valido() || !escondido) return;
   linha.swap(inteira);
   julgar();
+}
+
+// The same for a line seen in place (see LeitorLinhasEmBloco): julgar(texto) gets the line up to
+// its first NUL byte, then, when text hides behind it, the whole line.
+template <class Julgar>
+void julgarAteNulo(std::string_view linha, Resultado& resultado, Julgar julgar) {
+  const size_t nulo = linha.find('\0');
+  if (nulo == std::string_view::npos) {
+    julgar(linha);
+    return;
+  }
+  julgar(linha.substr(0, nulo));
+  if (resultado.valido() && nuloEscondeTexto(linha)) julgar(linha);
 }
 
 // Reads the remaining lines into `linha` under the shared line rules: a blank line takes no number

@@ -2,8 +2,8 @@
 
 #include "validation/comum/Mensagens.h"
 
-void VerificadorLinhas::verificarLinha(Resultado& resultado, const std::string& linha,
-                                       const std::string& linhaAnterior, int32_t numeroLinha,
+void VerificadorLinhas::verificarLinha(Resultado& resultado, std::string_view linha,
+                                       std::string_view linhaAnterior, int32_t numeroLinha,
                                        bool ignorarLinhaEmBranco) {
   if (numeroLinha == 1 && linha.empty() && linhaAnterior == marcadorPrimeiraLinha) {
     resultado = {"Primeira linha em branco", 196};
@@ -15,12 +15,14 @@ void VerificadorLinhas::verificarLinha(Resultado& resultado, const std::string& 
     return;
   }
   if (!linha.empty() && linha[0] == ' ') {
-    resultado = {"Espaco em branco encontrado no inicio da linha" + trechoLinha(linha) +
-                     trechoNumeroLinha(numeroLinha),
+    resultado = {"Espaco em branco encontrado no inicio da linha" +
+                     trechoLinha(std::string(linha)) + trechoNumeroLinha(numeroLinha),
                  105};
     return;
   }
   if (!linha.empty() && linha[0] == '\t') {
-    resultado = {"Tabulacao encontrada na linha: " + linha + trechoNumeroLinha(numeroLinha), 105};
+    resultado = {
+        "Tabulacao encontrada na linha: " + std::string(linha) + trechoNumeroLinha(numeroLinha),
+        105};
   }
 }

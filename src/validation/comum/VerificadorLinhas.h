@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "validation/comum/Resultado.h"
 
@@ -14,7 +15,6 @@ inline const std::string semLinhaAnterior = "inicio";
 // Line checks most readers run before looking at a line's fields.
 class VerificadorLinhas {
  public:
-  void verificarLinha(Resultado& resultado, const std::string& linha,
-                      const std::string& linhaAnterior, int32_t numeroLinha,
-                      bool ignorarLinhaEmBranco);
+  void verificarLinha(Resultado& resultado, std::string_view linha, std::string_view linhaAnterior,
+                      int32_t numeroLinha, bool ignorarLinhaEmBranco);
 };

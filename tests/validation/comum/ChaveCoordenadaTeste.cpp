@@ -1,22 +1,27 @@
 #include "validation/comum/ChaveCoordenada.h"
 
+#include <cmath>
+#include <cstdlib>
 #include <locale>
 #include <string>
+#include <vector>
 
 #include <boost/format.hpp>
 #include <gtest/gtest.h>
 
+#include "validation/comum/Resultado.h"
 #include "validation/comum/TextoNumerico.h"
+#include "validation/comum/VerificadorCoordenada.h"
 
 namespace {
 
 // Code of two texts of the files' coordinate form.
 CodigoCoordenada codigoCoordenada(const std::string& longitude, const std::string& latitude) {
-  int64_t decimos = 0;
+  int64_t decimosMilesimos = 0;
   uint32_t primeiro = 0;
   uint32_t segundo = 0;
-  EXPECT_TRUE(lerCoordenada(longitude, decimos, primeiro)) << longitude;
-  EXPECT_TRUE(lerCoordenada(latitude, decimos, segundo)) << latitude;
+  EXPECT_TRUE(lerCoordenada(longitude, decimosMilesimos, primeiro)) << longitude;
+  EXPECT_TRUE(lerCoordenada(latitude, decimosMilesimos, segundo)) << latitude;
   return juntarCoordenadas(primeiro, segundo);
 }
 
@@ -52,8 +57,56 @@ TEST(ChaveCoordenadaTeste, CodigoTemAChaveDoTexto) {
   // minus zero and zero are two keys, as their texts are
   EXPECT_NE(codigoCoordenada("-0", "1"), codigoCoordenada("0", "1"));
   CodigoCoordenada codigo = 0;
-  for (const char* chave : {"1.000 2.0000", "1.0000", "1.0000 2.00000", "x.0000 1.0000", ""})
+  // past 180 either way a code would wrap into the other value of the pair
+  for (const char* chave :
+       {"1.000 2.0000", "1.0000", "1.0000 2.00000", "x.0000 1.0000", "", "-180.5000 0.0000",
+        "0.0000 -180.0001", "180.0001 0.0000", "0.0000 999.9999"})
     EXPECT_FALSE(codigoDaChave(chave, codigo)) << chave;
+  EXPECT_TRUE(codigoDaChave("-180.0000 180.0000", codigo));
+  EXPECT_EQ("-180.0000 180.0000", chaveDoCodigo(codigo));
+  int64_t decimosMilesimos = 0;
+  uint32_t valor = 0;
+  for (const char* texto : {"-180.5", "180.001", "-180.001", "181", "-0180.1", "999.999"})
+    EXPECT_FALSE(lerCoordenada(texto, decimosMilesimos, valor)) << texto;
+}
+
+// Every text the whole coordinate check passes is one lerCoordenada reads, to the same code, so
+// the check's last stage never has to make one up; and every text read within the bounds passes.
+TEST(ChaveCoordenadaTeste, TextoQuePassaAVerificacaoCompletaELido) {
+  std::vector<std::string> textos = {"0",
+                                     "-0",
+                                     "00",
+                                     "-000.000",
+                                     "1.",
+                                     ".5",
+                                     "1e2",
+                                     "+1",
+                                     "nan",
+                                     "inf",
+                                     "-1-",
+                                     "1.2345",
+                                     "0000000000000000000000000000180.000"};
+  for (int inteiro : {0, 1, 9, 10, 89, 90, 91, 99, 100, 179, 180, 181})
+    for (const char* fracao : {"", ".0", ".5", ".05", ".005", ".999", ".001"})
+      for (const char* sinal : {"", "-"})
+        textos.push_back(sinal + std::to_string(inteiro) + fracao);
+  const AchadoCoordenada achado = {"falha", "", TrechosCoordenada::nenhum};
+  for (const int32_t limite : {180, 90}) {
+    const VerificadorCoordenada verificador = {achado, achado, achado, achado, -limite, limite};
+    for (const std::string& texto : textos) {
+      SCOPED_TRACE(texto + " ate " + std::to_string(limite));
+      Resultado resultado;
+      const uint32_t verificado = verificador.verificar(resultado, texto, texto, 1);
+      int64_t decimosMilesimos = 0;
+      uint32_t codigo = 0;
+      const bool lido = lerCoordenada(texto, decimosMilesimos, codigo) &&
+                        std::abs(decimosMilesimos) <= limite * int64_t{10000};
+      EXPECT_EQ(resultado.valido(), lido);
+      if (!lido) continue;
+      EXPECT_EQ(verificado, codigo);
+      EXPECT_EQ(std::llround(lerReal(texto) * 10000), decimosMilesimos);
+    }
+  }
 }
 
 TEST(ChaveCoordenadaTeste, IndiceNumeraNaOrdemDeChegada) {
@@ -72,6 +125,4 @@ TEST(ChaveCoordenadaTeste, IndiceNumeraNaOrdemDeChegada) {
   EXPECT_EQ(5000u, indice.tamanho());
   EXPECT_EQ(4999u, indice.posicao(codigo(4999)));
   EXPECT_EQ(IndiceCoordenadas::ausente, indice.posicao(codigoCoordenada("-1", "0")));
-  indice.limpar();
-  EXPECT_EQ(IndiceCoordenadas::ausente, indice.posicao(codigo(0)));
 }
