@@ -25,27 +25,9 @@ enum class ArquivoQueNaoAbre {
 bool abrirArquivo(Utilitarios& utilitarios, const std::string& caminho, std::ifstream& arquivo,
                   ArquivoQueNaoAbre seNaoAbrir = ArquivoQueNaoAbre::falha);
 
-// Judges linha up to its first NUL byte; when that passes although text hides behind the NUL,
-// judges the whole line again (linha then holds the NUL), and that judgement must fail it.
-// `inteira` is scratch space, kept by the caller so that a file of such lines allocates once.
-template <class Julgar>
-void julgarAteNulo(std::string& linha, std::string& inteira, Resultado& resultado, Julgar julgar) {
-  const size_t nulo = linha.find('\0');
-  if (nulo == std::string::npos) {
-    julgar();
-    return;
-  }
-  const bool escondido = nuloEscondeTexto(linha);
-  if (escondido) inteira = linha;
-  linha.resize(nulo);
-  julgar();
-  if (!resultado.valido() || !escondido) return;
-  linha.swap(inteira);
-  julgar();
-}
-
-// The same for a line seen in place (see LeitorLinhasEmBloco): julgar(texto) gets the line up to
-// its first NUL byte, then, when text hides behind it, the whole line.
+// Judges a line seen in place: julgar(texto) gets the line up to its first NUL byte (as a C string
+// holds it), then, when that passed although anything but blanks hides behind the NUL, the whole
+// line (the NUL a byte of its field), which julgar must fail.
 template <class Julgar>
 void julgarAteNulo(std::string_view linha, Resultado& resultado, Julgar julgar) {
   const size_t nulo = linha.find('\0');
@@ -55,6 +37,21 @@ void julgarAteNulo(std::string_view linha, Resultado& resultado, Julgar julgar) 
   }
   julgar(linha.substr(0, nulo));
   if (resultado.valido() && nuloEscondeTexto(linha)) julgar(linha);
+}
+
+// The same for a reader whose checks read `linha`: it holds each text julgar() judges. `inteira`
+// is scratch space, kept by the caller so that a file of such lines allocates once.
+template <class Julgar>
+void julgarAteNulo(std::string& linha, std::string& inteira, Resultado& resultado, Julgar julgar) {
+  if (linha.find('\0') == std::string::npos) {
+    julgar();
+    return;
+  }
+  inteira.swap(linha);
+  julgarAteNulo(std::string_view(inteira), resultado, [&](std::string_view texto) {
+    linha.assign(texto);
+    julgar();
+  });
 }
 
 // Reads the remaining lines into `linha` under the shared line rules: a blank line takes no number
