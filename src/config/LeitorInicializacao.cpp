@@ -1,21 +1,18 @@
 #include "config/LeitorInicializacao.h"
 
 #include <exception>
-#include <stdexcept>
 
 #include <boost/algorithm/string/trim.hpp>
-#include <boost/date_time/gregorian/gregorian.hpp>
 #include <boost/lexical_cast.hpp>
 
+#include "validation/comum/LeituraDatas.h"
 #include "validation/comum/LeituraLinhas.h"
 #include "validation/comum/Mensagens.h"
 #include "validation/comum/RestricoesSinal.h"
 #include "validation/comum/Texto.h"
 
 LeitorInicializacao::LeitorInicializacao()
-    : regexDecimal("^\\-?[0-9]+\\.?[0-9]*$"),
-      regexInteiro("^\\-?[0-9]+$"),
-      regexData("^[0-9]{2}\\/[0-9]{2}\\/[0-9]{4}$") {}
+    : regexDecimal("^\\-?[0-9]+\\.?[0-9]*$"), regexInteiro("^\\-?[0-9]+$") {}
 
 Resultado LeitorInicializacao::validar() {
   indiceCampo = 0;
@@ -95,19 +92,14 @@ bool LeitorInicializacao::lerCampo(std::ifstream& arquivo, Resultado& resultado,
 }
 
 void LeitorInicializacao::validarData(Resultado& resultado, std::string valor) {
-  if (!boost::regex_match(valor, regexData)) {
+  if (!formaDiaMesAno(valor)) {
     resultado = {"Data em formato invalido. Formato esperado: dd/mm/aaaa" +
                      trechoValorLinhaNumero(valor, linha, indiceCampo),
                  105};
     return;
   }
-  // the pattern leaves only the calendar to judge: day, month and year ranges, month lengths
-  try {
-    const boost::gregorian::date data(static_cast<unsigned short>(std::stoi(valor.substr(6, 4))),
-                                      static_cast<unsigned short>(std::stoi(valor.substr(3, 2))),
-                                      static_cast<unsigned short>(std::stoi(valor.substr(0, 2))));
-    static_cast<void>(data);
-  } catch (const std::out_of_range&) {
+  // the form leaves only the calendar to judge: day, month and year ranges, month lengths
+  if (!existeDiaMesAno(valor)) {
     resultado = {
         "Data invalida ou nao existente" + trechoValorLinhaNumero(valor, linha, indiceCampo), 105};
   }

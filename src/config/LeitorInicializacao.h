@@ -40,7 +40,6 @@ class LeitorInicializacao {
   int32_t indiceCampo = 0;
   boost::regex regexDecimal;
   boost::regex regexInteiro;
-  boost::regex regexData;
   std::string linha;
   std::string linhaInteira;  // scratch for a line judged whole
   std::string valorLido;     // the current line before its comment, trimmed

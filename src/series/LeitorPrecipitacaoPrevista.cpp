@@ -4,12 +4,11 @@
 #include <deque>
 #include <exception>
 #include <fstream>
-#include <stdexcept>
 
-#include <boost/date_time/gregorian/gregorian.hpp>
 #include <boost/lexical_cast.hpp>
 
 #include "validation/comum/LeitorLinhasEmBloco.h"
+#include "validation/comum/LeituraDatas.h"
 #include "validation/comum/LeituraLinhas.h"
 #include "validation/comum/Mensagens.h"
 #include "validation/comum/Texto.h"
@@ -26,14 +25,7 @@ bool ehDataCompacta(const std::string& grupo) {
     return (grupo[inicio] - '0') * 10 + (grupo[inicio + 1] - '0');
   };
   const int ano = numero(4);
-  try {
-    boost::gregorian::date(static_cast<unsigned short>(ano <= 50 ? 2000 + ano : 1900 + ano),
-                           static_cast<unsigned short>(numero(2)),
-                           static_cast<unsigned short>(numero(0)));
-    return true;
-  } catch (const std::out_of_range&) {
-    return false;
-  }
+  return existeNoCalendario(ano <= 50 ? 2000 + ano : 1900 + ano, numero(2), numero(0));
 }
 
 // Elements of a dated-layout line: runs of anything but blank, tab, CR, VT and FF.

@@ -2,9 +2,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <stdexcept>
-
-#include <boost/date_time/gregorian/gregorian.hpp>
 
 #include "validation/comum/LeituraDatas.h"
 #include "validation/comum/LeituraLinhas.h"
@@ -96,14 +93,11 @@ void LeitorVazaoVerificada::registrarDia(int64_t dia) {
 void LeitorVazaoVerificada::validarJanela(Resultado& resultado) {
   const int64_t dias = static_cast<int64_t>(numeroKts) + diaInicializacao - 3;
   if (dias <= 0) return;
-  boost::gregorian::date data;
-  try {
-    data = boost::gregorian::from_string(dataInicializacao);
-  } catch (const std::exception&) {
+  if (!formaAnoMesDia(dataInicializacao) || !existeDataHora(dataInicializacao)) {
     resultado = {"Dias de inicializacao ou data inicializacao nao configurados", 105};
     return;
   }
-  const int64_t rodada = numeroDoDia(data.year(), data.month(), data.day());
+  const int64_t rodada = numeroDataHora(dataInicializacao);
   const int64_t registros = numeroLinha - 1;
   for (int64_t k = dias; k >= 1; --k) {
     const int64_t dia = rodada - k;

@@ -78,6 +78,8 @@ bool formaDataHora(std::string_view texto) {
   return seguemMolde(texto, "9999-99-99 99:99:99") || seguemMolde(texto, "9999/99/99 99:99:99");
 }
 
+bool formaAnoMesDia(std::string_view texto) { return seguemMolde(texto, "9999/99/99"); }
+
 bool existeDiaMesAno(std::string_view texto) {
   return existeNoCalendario(valorDigitos(texto, 6, 4), valorDigitos(texto, 3, 2),
                             valorDigitos(texto, 0, 2));

@@ -56,6 +56,9 @@ int64_t numeroDiaMesAno(std::string_view texto);
 // (one "-" and one "/" fail): year, month and day at 0, 5 and 8, the time at 11, 14 and 17.
 bool formaDataHora(std::string_view texto);
 
-// For a text of that form: whether its date part is a date of the calendar, and its day number.
+// Whole-text match of "AAAA/MM/DD", digits where the letters are.
+bool formaAnoMesDia(std::string_view texto);
+
+// For a text of either form: whether its date part is a date of the calendar, and its day number.
 bool existeDataHora(std::string_view texto);
 int64_t numeroDataHora(std::string_view texto);
