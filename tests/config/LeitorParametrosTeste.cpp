@@ -111,6 +111,9 @@ TEST(LeitorParametrosTeste, Kts) {
   };
   const Caso casos[] = {
       {"brancos repetidos", arquivo(2, "3   0.2  0.3 0.5"), 100, ok},
+      // a NUL behind the comment: the comment joins the weights, and its apostrophe fails first
+      {"byte nulo no comentario", arquivo(2, comNulo("3 0.2 0.3 0.5 ' kts", "x")), 105,
+       "Valor de kt nao numerico\nValor lido: '" + naLinha(comNulo("3 0.2 0.3 0.5 ' kts", "x"))},
       {"tabulacao entre pesos", arquivo(2, "3 0.2\t0.3 0.5"), 105,
        "Valor de kt nao numerico\nValor lido: 0.2\t0.3" + naLinha("3 0.2\t0.3 0.5")},
       {"contagem nao numerica", arquivo(2, "3.0 0.5 0.5"), 105,
