@@ -86,7 +86,8 @@ void LeitorConfiguracao::lerLinhas(std::istream& arquivo, Resultado& resultado) 
   std::string chave;
   std::string valor;
   for (; lerLinha(arquivo, linha); ++numeroLinha) {
-    julgarAteNulo(linha, inteira, resultado, [&] {
+    // a line whose key, cut at its NUL, is no key is not read, whatever the NUL hides
+    julgarAteNulo(linha, inteira, resultado, TextoAposNulo::decididoPeloLeitor, [&] {
       if (linha.empty()) return;
       separarChaveValor(linha, chave, valor);
       boost::trim(chave);

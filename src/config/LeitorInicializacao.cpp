@@ -77,7 +77,7 @@ bool LeitorInicializacao::lerCampo(std::ifstream& arquivo, Resultado& resultado,
                                    const std::function<void()>& validarValor) {
   if (arquivo.eof() || !lerLinha(arquivo, linha)) linha.clear();
   ++indiceCampo;
-  julgarAteNulo(linha, linhaInteira, resultado, [&] {
+  julgarAteNulo(linha, linhaInteira, resultado, TextoAposNulo::recusado, [&] {
     // a missing line and a blank one name the field that was expected
     if (linha.empty()) {
       resultado = {"Campo " + nomeCampoAtual() + " nao informado", 196};

@@ -66,7 +66,7 @@ void LeitorParametros::lerLinhas(std::istream& arquivo, Resultado& resultado) {
       resultado = {"Configuracao do campo " + nome + " nao foi encontrada", 196};
       return;
     }
-    julgarAteNulo(linha, linhaInteira, resultado, [&] {
+    julgarAteNulo(linha, linhaInteira, resultado, TextoAposNulo::recusado, [&] {
       // the marker stays the previous line: the blank-line rule never fires here
       verificador.verificarLinha(resultado, linha, marcadorPrimeiraLinha, numeroLinha, false);
       if (!resultado.valido()) return;

@@ -141,7 +141,7 @@ void LeitorPrecipitacaoPrevista::lerLinhasFormatoNovo(std::istream& arquivo, Res
   std::string_view linha;
   size_t quantidadeEsperada = 0;
   while (linhas.proxima(linha)) {
-    julgarAteNulo(linha, resultado, [&](std::string_view texto) {
+    julgarNoLugarAteNulo(linha, resultado, TextoAposNulo::recusado, [&](std::string_view texto) {
       validarLinhaDatada(resultado, texto, quantidadeEsperada);
     });
     if (!resultado.valido()) return;
@@ -199,7 +199,7 @@ void LeitorPrecipitacaoPrevista::lerLinhasFormatoAntigo(std::istream& arquivo,
     }
     // set by the judgement of the line up to its NUL; one of the whole line only fails
     bool vazia = false;
-    julgarAteNulo(linha, resultado, [&](std::string_view texto) {
+    julgarNoLugarAteNulo(linha, resultado, TextoAposNulo::recusado, [&](std::string_view texto) {
       vazia = texto.empty();
       verificador.verificarLinha(resultado, texto, anterior, numeroLinha, vazia);
       if (resultado.valido() && !vazia) validarLinhaAntiga(resultado, texto);

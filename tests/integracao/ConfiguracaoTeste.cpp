@@ -10,6 +10,8 @@
 
 namespace {
 
+using namespace std::string_literals;
+
 // The console of a failed validation from its code line on.
 std::vector<std::string> desdeOCodigo(const Saida& saida) {
   const std::vector<std::string> linhas = saida.linhas();
@@ -62,7 +64,8 @@ TEST(ConfiguracaoTeste, ZelConfSemChavesEAvisoEContinua) {
 }
 
 // The failing step's report: single-file steps give the reader's message only, per-sub-basin
-// steps first name the file ("<caminho>" stands for its path).
+// steps first name the file ("<caminho>" stands for its path, "<vazio>" for that of the initial
+// state of the empty sub-basin name).
 TEST(ConfiguracaoTeste, PassoQueFalha) {
   struct Caso {
     const char* nome;
@@ -89,6 +92,11 @@ TEST(ConfiguracaoTeste, PassoQueFalha) {
        passos(2, {"Realizando validacao dos arquivos de inicializacao",
                   "Verificacao falhou para o seguinte arquivo: <caminho>",
                   "Valor de TUIN maior que 100", "Valor lido 100.5"})},
+      {"caso.txt com um nome que comeca no byte nulo: o nome vazio", "caso.txt",
+       "2\nRIO_ALTO\n"s + '\0' + "RIO_BAIXO\n", 197,
+       passos(2, {"Realizando validacao dos arquivos de inicializacao",
+                  "Verificacao falhou para o seguinte arquivo: <vazio>",
+                  "Nao foi possivel abrir o arquivo <vazio>"})},
       {"inicializacao ausente", "RIO_BAIXO_INICIALIZACAO.txt", "<ausente>", 197,
        passos(2, {"Realizando validacao dos arquivos de inicializacao",
                   "Verificacao falhou para o seguinte arquivo: <caminho>",
@@ -118,8 +126,10 @@ TEST(ConfiguracaoTeste, PassoQueFalha) {
     if (caso.conteudo[0] == '<') boost::filesystem::remove(caminho);
     if (caso.conteudo == "<pasta>") boost::filesystem::create_directory(caminho);
     std::vector<std::string> esperadas = {inicioFalhaValidacao + std::to_string(caso.codigo)};
+    const std::string vazio = juntar(pasta.caminho("Arq_Entrada"), "_INICIALIZACAO.txt");
     for (const std::string& linha : caso.relatorio)
-      esperadas.push_back(etiquetaRelatorio + trocarMarca(linha, "<caminho>", caminho));
+      esperadas.push_back(etiquetaRelatorio +
+                          trocarMarca(trocarMarca(linha, "<caminho>", caminho), "<vazio>", vazio));
     esperadas.push_back(linhaNaoExecutada);
     const Saida saida = pasta.executar();
     EXPECT_EQ(203, saida.codigo);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <fstream>
+#include <ios>
 #include <istream>
 #include <string>
 #include <string_view>
@@ -25,30 +26,49 @@ enum class ArquivoQueNaoAbre {
 bool abrirArquivo(Utilitarios& utilitarios, const std::string& caminho, std::ifstream& arquivo,
                   ArquivoQueNaoAbre seNaoAbrir = ArquivoQueNaoAbre::falha);
 
-// Judges a line seen in place: julgar(texto) gets the line up to its first NUL byte (as a C string
-// holds it), then, when that passed although anything but blanks hides behind the NUL, the whole
-// line (the NUL a byte of its field), which julgar must fail.
+// What a reader may make of a line with text hidden behind a NUL byte (anything but blanks after
+// its first NUL), once the line up to that NUL passed.
+enum class TextoAposNulo {
+  // The judgement of the whole line must fail it. Should it pass, a std::ios_base::failure is
+  // raised, which every reader's read loop turns into its corrupt-file result: such a line never
+  // passes by accident.
+  recusado,
+  // The reader decides and may pass it: zel.conf reads no unknown key, even one cut at a NUL, and
+  // a name list takes each name up to its NUL.
+  decididoPeloLeitor,
+};
+
+// Judges a line seen in place: julgar(texto) is asked about the line up to its first NUL byte (as
+// a C string holds it); when that passed and text hides behind the NUL, it is asked again about
+// the whole line, the NUL a byte of the field it stands in, as aposNulo says.
 template <class Julgar>
-void julgarAteNulo(std::string_view linha, Resultado& resultado, Julgar julgar) {
+void julgarNoLugarAteNulo(std::string_view linha, Resultado& resultado, TextoAposNulo aposNulo,
+                          Julgar julgar) {
   const size_t nulo = linha.find('\0');
   if (nulo == std::string_view::npos) {
     julgar(linha);
     return;
   }
   julgar(linha.substr(0, nulo));
-  if (resultado.valido() && nuloEscondeTexto(linha)) julgar(linha);
+  if (!resultado.valido() || !nuloEscondeTexto(linha)) return;
+  julgar(linha);
+  if (resultado.valido() && aposNulo == TextoAposNulo::recusado)
+    throw std::ios_base::failure("texto depois de um byte nulo passou");
 }
 
-// The same for a reader whose checks read `linha`: it holds each text julgar() judges. `inteira`
-// is scratch space, kept by the caller so that a file of such lines allocates once.
+// The same for a reader whose checks read `linha`: julgar() reads in it each text it is asked
+// about, and after the call it holds the last of them: the line up to its NUL, or the whole line
+// when that was judged too. `inteira` is scratch space, kept by the caller so that a file of such
+// lines allocates once.
 template <class Julgar>
-void julgarAteNulo(std::string& linha, std::string& inteira, Resultado& resultado, Julgar julgar) {
+void julgarAteNulo(std::string& linha, std::string& inteira, Resultado& resultado,
+                   TextoAposNulo aposNulo, Julgar julgar) {
   if (linha.find('\0') == std::string::npos) {
     julgar();
     return;
   }
   inteira.swap(linha);
-  julgarAteNulo(std::string_view(inteira), resultado, [&](std::string_view texto) {
+  julgarNoLugarAteNulo(std::string_view(inteira), resultado, aposNulo, [&](std::string_view texto) {
     linha.assign(texto);
     julgar();
   });
@@ -57,10 +77,12 @@ void julgarAteNulo(std::string& linha, std::string& inteira, Resultado& resultad
 // Reads the remaining lines into `linha` under the shared line rules: a blank line takes no number
 // and only blank lines may follow it; every other line goes to validarLinha(linhaAnterior) and
 // then takes the next number. Stops at the first failing check. Each line is judged as
-// julgarAteNulo says.
+// julgarAteNulo says: a line blank up to a NUL with text after it is judged whole, so it goes to
+// validarLinha and is counted.
 template <class ValidarLinha>
 void lerLinhasDeDados(std::istream& arquivo, Resultado& resultado, std::string& linha,
-                      std::string linhaAnterior, int32_t& numeroLinha, ValidarLinha validarLinha) {
+                      std::string linhaAnterior, int32_t& numeroLinha, ValidarLinha validarLinha,
+                      TextoAposNulo aposNulo = TextoAposNulo::recusado) {
   VerificadorLinhas verificador;
   std::string inteira;
   const auto julgar = [&] {
@@ -68,7 +90,7 @@ void lerLinhasDeDados(std::istream& arquivo, Resultado& resultado, std::string& 
     if (resultado.valido() && !linha.empty()) validarLinha(std::as_const(linhaAnterior));
   };
   while (lerLinha(arquivo, linha)) {
-    julgarAteNulo(linha, inteira, resultado, julgar);
+    julgarAteNulo(linha, inteira, resultado, aposNulo, julgar);
     if (!resultado.valido()) return;
     if (!linha.empty()) ++numeroLinha;
     linhaAnterior.swap(linha);  // no copy per line: the next read overwrites linha
@@ -83,14 +105,15 @@ void lerLinhasDeDados(std::istream& arquivo, Resultado& resultado, std::string& 
 template <class ValidarPrimeira, class ValidarLinha>
 void lerLinhasDeLista(std::istream& arquivo, Resultado& resultado, std::string& linha,
                       const std::string& linhaAntesDaPrimeira, int32_t& numeroLinha,
-                      ValidarPrimeira validarPrimeira, ValidarLinha validarLinha) {
+                      ValidarPrimeira validarPrimeira, ValidarLinha validarLinha,
+                      TextoAposNulo aposNulo = TextoAposNulo::recusado) {
   if (!lerLinha(arquivo, linha)) linha.clear();
   std::string inteira;
-  julgarAteNulo(linha, inteira, resultado, [&] {
+  julgarAteNulo(linha, inteira, resultado, aposNulo, [&] {
     VerificadorLinhas().verificarLinha(resultado, linha, linhaAntesDaPrimeira, numeroLinha, false);
     if (resultado.valido()) validarPrimeira();
   });
   if (!resultado.valido()) return;
   ++numeroLinha;
-  lerLinhasDeDados(arquivo, resultado, linha, linha, numeroLinha, validarLinha);
+  lerLinhasDeDados(arquivo, resultado, linha, linha, numeroLinha, validarLinha, aposNulo);
 }

@@ -22,15 +22,19 @@ void validarListaNomes(
     int32_t& numeroLinha, std::string& linha, std::vector<std::string>& nomes,
     const std::function<int32_t(Resultado&, const std::string&)>& validarQuantidade) {
   int32_t quantidade = 0;
+  nomes.clear();
   try {
     lerLinhasDeLista(
         arquivo, resultado, linha, marcadorPrimeiraLinha, numeroLinha,
         [&] { quantidade = validarQuantidade(resultado, campoAntesDoComentario(linha)); },
         [&](const std::string&) {
-          // a name ends at a NUL byte: judging the whole line again adds no name
-          if (linha.find('\0') == std::string::npos)
-            nomes.push_back(boost::trim_copy(campoAntesDoComentario(linha)));
-        });
+          // one name per counted line, in the place of its number: a line judged again whole,
+          // for text behind a NUL byte, names the same place, and one judged whole only (blank
+          // up to the NUL) still names it, with the empty name
+          nomes.resize(static_cast<size_t>(numeroLinha - 1));
+          nomes.back() = boost::trim_copy(campoAntesDoComentario(linha));
+        },
+        TextoAposNulo::decididoPeloLeitor);
     if (!resultado.valido()) return;
   } catch (const std::exception&) {
     resultado = {textos.corrompido, 198};
