@@ -51,6 +51,13 @@ size_t lerDecimosMilesimos(std::string_view texto, size_t casas, bool& negativo,
   return absoluto <= deslocamento ? posicao : 0;
 }
 
+// A value as "%3.4f" writes it: four decimals, and no leading zero but the one before the point.
+bool formaDaChave(std::string_view valor) {
+  const size_t inicio = !valor.empty() && valor[0] == '-' ? 1 : 0;
+  return valor.size() >= inicio + 6 && valor[valor.size() - 5] == '.' &&
+         (valor[inicio] != '0' || valor[inicio + 1] == '.');
+}
+
 bool lerValor(std::string_view texto, size_t casas, uint64_t& codigo) {
   bool negativo = false;
   int64_t absoluto = 0;
@@ -97,10 +104,7 @@ bool codigoDaChave(std::string_view chave, CodigoCoordenada& codigo) {
   uint64_t segundo = 0;
   const std::string_view longitude = chave.substr(0, espaco);
   const std::string_view latitude = chave.substr(espaco + 1);
-  // the key writes exactly four decimals
-  if (longitude.size() < 6 || longitude[longitude.size() - 5] != '.' || latitude.size() < 6 ||
-      latitude[latitude.size() - 5] != '.')
-    return false;
+  if (!formaDaChave(longitude) || !formaDaChave(latitude)) return false;
   if (!lerValor(longitude, 4, primeiro) || !lerValor(latitude, 4, segundo)) return false;
   codigo = primeiro << 32 | segundo;
   return true;

@@ -57,10 +57,12 @@ TEST(ChaveCoordenadaTeste, CodigoTemAChaveDoTexto) {
   // minus zero and zero are two keys, as their texts are
   EXPECT_NE(codigoCoordenada("-0", "1"), codigoCoordenada("0", "1"));
   CodigoCoordenada codigo = 0;
-  // past 180 either way a code would wrap into the other value of the pair
+  // past 180 either way a code would wrap into the other value of the pair; "%3.4f" writes no
+  // leading zero
   for (const char* chave :
        {"1.000 2.0000", "1.0000", "1.0000 2.00000", "x.0000 1.0000", "", "-180.5000 0.0000",
-        "0.0000 -180.0001", "180.0001 0.0000", "0.0000 999.9999"})
+        "0.0000 -180.0001", "180.0001 0.0000", "0.0000 999.9999", "00.0000 0.0000",
+        "-00.0000 0.0000", "0180.0000 00.0000"})
     EXPECT_FALSE(codigoDaChave(chave, codigo)) << chave;
   EXPECT_TRUE(codigoDaChave("-180.0000 180.0000", codigo));
   EXPECT_EQ("-180.0000 180.0000", chaveDoCodigo(codigo));
@@ -68,6 +70,31 @@ TEST(ChaveCoordenadaTeste, CodigoTemAChaveDoTexto) {
   uint32_t valor = 0;
   for (const char* texto : {"-180.5", "180.001", "-180.001", "181", "-0180.1", "999.999"})
     EXPECT_FALSE(lerCoordenada(texto, decimosMilesimos, valor)) << texto;
+}
+
+// The key a code writes reads back to that code, and the same key with a leading zero added to
+// either value is no key: "%3.4f" writes none.
+TEST(ChaveCoordenadaTeste, ChaveVoltaAoCodigoSemZerosAEsquerda) {
+  const double valores[] = {-180, -179.9999, -100, -99.9999, -10, -9.9999, -1,  -0.0001,  -0.0,
+                            0.0,  0.0001,    1,    9.9999,   10,  99.9999, 100, 179.9999, 180};
+  const auto comZero = [](std::string chave, size_t valor) {
+    size_t inicio = valor == 0 ? 0 : chave.find(' ') + 1;
+    if (chave[inicio] == '-') ++inicio;
+    return chave.insert(inicio, "0");
+  };
+  for (const double primeiro : valores) {
+    for (const double segundo : valores) {
+      const CodigoCoordenada codigo =
+          juntarCoordenadas(codigoDoValor(primeiro), codigoDoValor(segundo));
+      const std::string chave = chaveDoCodigo(codigo);
+      SCOPED_TRACE(chave);
+      CodigoCoordenada lido = 0;
+      EXPECT_TRUE(codigoDaChave(chave, lido));
+      EXPECT_EQ(codigo, lido);
+      EXPECT_FALSE(codigoDaChave(comZero(chave, 0), lido));
+      EXPECT_FALSE(codigoDaChave(comZero(chave, 1), lido));
+    }
+  }
 }
 
 // Every text the whole coordinate check passes is one lerCoordenada reads, to the same code, so
