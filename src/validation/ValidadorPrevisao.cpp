@@ -42,27 +42,6 @@ bool arquivoAbre(Utilitarios& utilitarios, const std::string& caminho) {
   return arquivo.is_open();
 }
 
-// Day number of a ddmmyy text as formatarDataCompacta writes it (day, month, then the year minus
-// 2000, which may be negative or have more digits); false for a text of no such date.
-bool numeroDiaCompacto(const std::string& texto, int64_t& numero) {
-  const auto digitos = [&texto](size_t inicio, size_t fim) {
-    if (inicio >= fim || fim - inicio > 6) return false;
-    for (size_t i = inicio; i < fim; ++i) {
-      if (!ehDigito(texto[i])) return false;
-    }
-    return true;
-  };
-  const size_t inicioAno = texto.size() > 4 && texto[4] == '-' ? 5 : 4;
-  if (texto.size() < 5 || !digitos(0, 4) || !digitos(inicioAno, texto.size())) return false;
-  const int64_t dia = valorDigitos(texto, 0, 2);
-  const int64_t mes = valorDigitos(texto, 2, 2);
-  const int64_t anos = valorDigitos(texto, inicioAno, texto.size() - inicioAno);
-  const int64_t ano = inicioAno == 5 ? 2000 - anos : 2000 + anos;
-  if (!existeNoCalendario(ano, mes, dia)) return false;
-  numero = numeroDoDia(ano, mes, dia);
-  return true;
-}
-
 // Names of the input folder, lower-case, for the day search of the dated layout; false when the
 // folder cannot be listed.
 bool listarNomes(const std::string& pasta, std::vector<std::string>& nomes) {

@@ -5,7 +5,8 @@
 static_assert(numeroDoDia(1970, 1, 1) == 0 && numeroDoDia(2000, 3, 1) == 11017);
 
 bool existeNoCalendario(int64_t ano, int64_t mes, int64_t dia) {
-  if (ano < 1400 || ano > 9999 || mes < 1 || mes > 12 || dia < 1) return false;
+  if (ano < primeiroAnoCalendario || ano > ultimoAnoCalendario || mes < 1 || mes > 12 || dia < 1)
+    return false;
   static const int64_t diasNoMes[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   const bool bissexto = ano % 4 == 0 && (ano % 100 != 0 || ano % 400 == 0);
   return dia <= diasNoMes[mes - 1] + (mes == 2 && bissexto ? 1 : 0);
@@ -64,6 +65,25 @@ std::string textoCompacto(int64_t numeroDia) {
   const int64_t ano = data.ano - 2000;
   return doisDigitos(data.dia) + doisDigitos(data.mes) +
          (ano >= 0 && ano <= 9 ? doisDigitos(ano) : std::to_string(ano));
+}
+
+bool numeroDiaCompacto(std::string_view texto, int64_t& numero) {
+  const auto digitos = [&texto](size_t inicio, size_t fim) {
+    if (inicio >= fim || fim - inicio > 6) return false;
+    for (size_t i = inicio; i < fim; ++i) {
+      if (!ehDigito(texto[i])) return false;
+    }
+    return true;
+  };
+  const size_t inicioAno = texto.size() > 4 && texto[4] == '-' ? 5 : 4;
+  if (texto.size() < 5 || !digitos(0, 4) || !digitos(inicioAno, texto.size())) return false;
+  const int64_t dia = valorDigitos(texto, 0, 2);
+  const int64_t mes = valorDigitos(texto, 2, 2);
+  const int64_t anos = valorDigitos(texto, inicioAno, texto.size() - inicioAno);
+  const int64_t ano = inicioAno == 5 ? 2000 - anos : 2000 + anos;
+  if (!existeNoCalendario(ano, mes, dia)) return false;
+  numero = numeroDoDia(ano, mes, dia);
+  return true;
 }
 
 int64_t valorDigitos(std::string_view texto, size_t inicio, size_t quantidade) {

@@ -25,13 +25,14 @@ constexpr int64_t numeroDoDia(int64_t ano, int64_t mes, int64_t dia) {
   return era * 146097 + diaDaEra - 719468;
 }
 
-// The calendar's first and last days, those of Boost.DateTime.
-inline constexpr int64_t primeiroDiaCalendario = numeroDoDia(1400, 1, 1);
-inline constexpr int64_t ultimoDiaCalendario = numeroDoDia(9999, 12, 31);
+// The calendar's first and last years and days, those of Boost.DateTime.
+inline constexpr int64_t primeiroAnoCalendario = 1400;
+inline constexpr int64_t ultimoAnoCalendario = 9999;
+inline constexpr int64_t primeiroDiaCalendario = numeroDoDia(primeiroAnoCalendario, 1, 1);
+inline constexpr int64_t ultimoDiaCalendario = numeroDoDia(ultimoAnoCalendario, 12, 31);
 
-// Whether these numbers are a date of the calendar (Boost.DateTime's answer): year 1400 to 9999,
-// month 1 to 12, day 1 to the month's last (29/02 in years divisible by 4, but by 100 only when
-// by 400).
+// Whether these numbers are a date of the calendar (Boost.DateTime's answer): a year of it, month
+// 1 to 12, day 1 to the month's last (29/02 in years divisible by 4, but by 100 only when by 400).
 bool existeNoCalendario(int64_t ano, int64_t mes, int64_t dia);
 
 // "dd/mm/aaaa", as somarDias writes a date; "aaaa-mm-dd", the ISO extended form.
@@ -41,6 +42,10 @@ std::string textoAnoMesDia(int64_t numeroDia);
 // "ddmm" and the year minus 2000, two digits at least ("0101100", "1506-1"), as the forecast files
 // are named.
 std::string textoCompacto(int64_t numeroDia);
+
+// The day number of such a text, read back: "ddmm", then the year minus 2000 in one to six digits,
+// after a "-" when negative; false for any other text and for one of no calendar date.
+bool numeroDiaCompacto(std::string_view texto, int64_t& numero);
 
 // Value of `quantidade` characters from `inicio`, all of them already known to be digits.
 int64_t valorDigitos(std::string_view texto, size_t inicio, size_t quantidade);

@@ -154,12 +154,13 @@ TEST(LeituraDatasTeste, DataHoraComoPadroesEAnalisador) {
 }
 
 // Day numbers, month lengths and both date texts against the calendar of Boost.DateTime, every
-// month of it; within a month the numbers only add the day.
+// month of it; within a month the numbers only add the day. The compact text of the first and
+// last day of each month reads back to its day number.
 TEST(LeituraDatasTeste, NumerosDosDiasComoCalendario) {
   const int64_t base = boost::gregorian::date(1400, 1, 1).day_number();
   EXPECT_EQ(static_cast<int64_t>(boost::gregorian::date(9999, 12, 31).day_number()) - base,
             ultimoDiaCalendario - primeiroDiaCalendario);
-  for (int ano = 1400; ano <= 9999; ++ano) {
+  for (int64_t ano = primeiroAnoCalendario; ano <= ultimoAnoCalendario; ++ano) {
     for (int mes = 1; mes <= 12; ++mes) {
       SCOPED_TRACE(std::to_string(ano) + "-" + std::to_string(mes));
       const boost::gregorian::date primeiro(ano, mes, 1);
@@ -175,6 +176,16 @@ TEST(LeituraDatasTeste, NumerosDosDiasComoCalendario) {
         ASSERT_EQ(boost::gregorian::to_iso_extended_string(primeiro - boost::gregorian::days(1)),
                   textoAnoMesDia(numero - 1));
       }
+      for (const int64_t dia : {numero, numero + ultimoDia - 1}) {
+        int64_t lido = 0;
+        ASSERT_TRUE(numeroDiaCompacto(textoCompacto(dia), lido)) << textoCompacto(dia);
+        ASSERT_EQ(dia, lido);
+      }
     }
   }
+  // off the calendar, or not as textoCompacto writes a date
+  int64_t lido = 0;
+  for (const char* texto :
+       {"3102-1", "0101-601", "01018000", "0101", "0101-", "01011234567", "0a0121", "010121 "})
+    EXPECT_FALSE(numeroDiaCompacto(texto, lido)) << texto;
 }
