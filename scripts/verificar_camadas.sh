@@ -3,7 +3,7 @@
 # header outside src/platform/. Layers, top to bottom:
 #   run/ -> validation/ -> config/, series/ -> validation/comum/ -> platform/
 set -uo pipefail
-cd "$(dirname "$0")/../src"
+cd "$(dirname "$0")/../src" || exit 1
 
 camada() {
   case "$1" in
@@ -24,7 +24,9 @@ permitidas() {
 }
 
 falhas=0
+verificados=0
 while IFS= read -r arquivo; do
+  verificados=$((verificados + 1))
   origem=$(camada "$arquivo")
   while IFS= read -r alvo; do
     destino=$(camada "$alvo")
@@ -41,6 +43,10 @@ while IFS= read -r arquivo; do
   fi
 done < <(find . -name '*.h' -o -name '*.cpp' | sed 's|^\./||' | sort)
 
+if [ "$verificados" -eq 0 ]; then
+  echo "Camadas: nenhum arquivo de codigo encontrado em src/" >&2
+  exit 1
+fi
 if [ "$falhas" -gt 0 ]; then
   echo "Camadas: $falhas inclusao(oes) fora da ordem" >&2
   exit 1

@@ -3,12 +3,19 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/dependencias.sh clang-format >/dev/null
+# every source and test file in the tree, in a git checkout or not
+verificados=0
 diferentes=()
 while IFS= read -r arquivo; do
+  verificados=$((verificados + 1))
   clang-format --dry-run -Werror "$arquivo" >/dev/null 2>&1 || diferentes+=("$arquivo")
-done < <(git ls-files -co --exclude-standard 'src/*.h' 'src/*.cpp' 'tests/*.h' 'tests/*.cpp')
+done < <(find src tests -type f \( -name '*.h' -o -name '*.cpp' \) | sort)
+if [ "$verificados" -eq 0 ]; then
+  echo "Formato: nenhum arquivo de codigo encontrado em src/ e tests/" >&2
+  exit 1
+fi
 if [ "${#diferentes[@]}" -gt 0 ]; then
   printf 'Formato: difere de clang-format: %s\n' "${diferentes[@]}" >&2
   exit 1
 fi
-echo "Formato: todos os arquivos seguem o .clang-format"
+echo "Formato: os $verificados arquivos seguem o .clang-format"
