@@ -43,7 +43,6 @@ class LeitorInicializacao {
   std::string linha;
   std::string linhaInteira;  // scratch for a line judged whole
   std::string valorLido;     // the current line before its comment, trimmed
-  std::string formatoData = "%d/%m/%Y";
   std::array<std::string, 6> nomesCampos = {
       "data rodada", "dia inicializacao", "dias previsao", "ebin", "supin", "tuin"};
 };

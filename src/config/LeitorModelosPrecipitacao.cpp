@@ -6,8 +6,6 @@
 #include "validation/comum/ListaNomes.h"
 #include "validation/comum/QuantidadeLista.h"
 
-LeitorModelosPrecipitacao::LeitorModelosPrecipitacao() = default;
-
 Resultado LeitorModelosPrecipitacao::validar() {
   numeroLinha = 1;
   quantidadeModelos = 0;

@@ -11,7 +11,6 @@
 // sorted.
 class LeitorModelosPrecipitacao {
  public:
-  LeitorModelosPrecipitacao();
   Resultado validar();
 
   std::string caminho;

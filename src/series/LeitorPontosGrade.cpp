@@ -39,8 +39,6 @@ const VerificadorCoordenada LeitorPontosGrade::latitude = {
     -90,
     90};
 
-LeitorPontosGrade::LeitorPontosGrade() = default;
-
 Resultado LeitorPontosGrade::validar() {
   Resultado resultado{"Validacao concluida com sucesso", codigoValido};
   coordenadas.clear();

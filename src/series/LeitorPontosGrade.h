@@ -13,7 +13,6 @@
 // latitude" per line); hands on coordenadas as "%3.4f %3.4f" texts, sorted.
 class LeitorPontosGrade {
  public:
-  LeitorPontosGrade();
   Resultado validar();
 
   std::string caminho;

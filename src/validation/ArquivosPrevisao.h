@@ -11,12 +11,17 @@
 #include "validation/comum/Resultado.h"
 
 // The journey of a grid key, from the grid file to a failure on a forecast file:
-//   grid text "-45.2500 -23.5000"  --codigoDaChave-->   CodigoCoordenada (both values, 64 bits)
+//   grid line "-45.25 -23.5"       --verificar-->       CodigoCoordenada, each value checked and
+//                                                       coded once (LeitorPontosGrade)
+//   CodigoCoordenada               --chaveDoCodigo-->   grid text "-45.2500 -23.5000", which the
+//                                                       driver keeps per sub-basin and model
+//   grid text                      --codigoDaChave-->   the same CodigoCoordenada (both values,
+//                                                       64 bits): the one round trip of a key
 //   CodigoCoordenada               --indice.inserir-->  number in the model's index (0, 1, 2...)
 //   a forecast line's code         --indice.posicao-->  that number: its bit in the file's presence
 //                                                       set, one per number, set by the reader
 //   a grid's numbers, in its order --first unset bit--> that grid's own text, the missing key
-// Texts are written only at the ends; in between every key is a number.
+// Past the grid text every key is a number; the missing one is named by the grid's own text.
 
 // The part of a lower-case model name that names its grid file: the first "_" piece, or the
 // first two when the first is precmedia or preczerada.

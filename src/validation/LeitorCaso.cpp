@@ -6,8 +6,6 @@
 #include "validation/comum/ListaNomes.h"
 #include "validation/comum/QuantidadeLista.h"
 
-LeitorCaso::LeitorCaso() = default;
-
 Resultado LeitorCaso::validar() {
   numeroLinha = 1;
   quantidadeSubBacias = 0;

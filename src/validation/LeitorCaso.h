@@ -10,7 +10,6 @@
 // Reads caso.txt (a count, then one sub-basin name per line); hands on subBacias, sorted.
 class LeitorCaso {
  public:
-  LeitorCaso();
   Resultado validar();
 
   std::string caminho;

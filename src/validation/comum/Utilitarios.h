@@ -21,7 +21,7 @@ class Utilitarios {
   bool arquivoExiste(const std::string& caminho);
   bool diretorioExiste(const std::string& caminho);
 
-  // What boost::lexical_cast converts to int32_t and to double (validation/TextoNumerico.h).
+  // What boost::lexical_cast converts to int32_t and to double (validation/comum/TextoNumerico.h).
   bool ehInteiro(const std::string& texto);
   bool ehReal(const std::string& texto);
 

@@ -124,9 +124,9 @@ TEST(TextoNumericoTeste, IgualAoPadraoEAConversao) {
     const double lido = lerReal(texto);
     EXPECT_EQ(0, std::memcmp(&esperado, &lido, sizeof lido)) << esperado << " " << lido;
     // a text of the coordinate form gets the key "%3.4f %3.4f" of the value it converts to
-    int64_t decimos = 0;
+    int64_t decimosMilesimos = 0;
     uint32_t codigo = 0;
-    if (lerCoordenada(texto, decimos, codigo)) {
+    if (lerCoordenada(texto, decimosMilesimos, codigo)) {
       EXPECT_EQ(formatado(esperado) + " " + formatado(esperado),
                 chaveDoCodigo(juntarCoordenadas(codigo, codigo)));
     }
