@@ -1,5 +1,7 @@
 #include "validation/comum/LeituraLinhas.h"
 
+#include <ios>
+
 bool abrirArquivo(Utilitarios& utilitarios, const std::string& caminho, std::ifstream& arquivo,
                   ArquivoQueNaoAbre seNaoAbrir) {
   if (!utilitarios.arquivoExiste(caminho)) return false;
@@ -7,3 +9,5 @@ bool abrirArquivo(Utilitarios& utilitarios, const std::string& caminho, std::ifs
   arquivo.exceptions(std::ios::badbit);
   return arquivo.is_open() || seNaoAbrir == ArquivoQueNaoAbre::vazio;
 }
+
+void recusarTextoAposNulo() { throw std::ios_base::failure("texto depois de um byte nulo passou"); }

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <fstream>
-#include <ios>
 #include <istream>
 #include <string>
 #include <string_view>
@@ -38,6 +37,10 @@ enum class TextoAposNulo {
   decididoPeloLeitor,
 };
 
+// Raises the std::ios_base::failure of a line passed with text hidden behind its NUL; out of line,
+// so the hot line loops stay small.
+[[noreturn]] void recusarTextoAposNulo();
+
 // Judges a line seen in place: julgar(texto) is asked about the line up to its first NUL byte (as
 // a C string holds it); when that passed and text hides behind the NUL, it is asked again about
 // the whole line, the NUL a byte of the field it stands in, as aposNulo says.
@@ -52,8 +55,7 @@ void julgarNoLugarAteNulo(std::string_view linha, Resultado& resultado, TextoApo
   julgar(linha.substr(0, nulo));
   if (!resultado.valido() || !nuloEscondeTexto(linha)) return;
   julgar(linha);
-  if (resultado.valido() && aposNulo == TextoAposNulo::recusado)
-    throw std::ios_base::failure("texto depois de um byte nulo passou");
+  if (resultado.valido() && aposNulo == TextoAposNulo::recusado) recusarTextoAposNulo();
 }
 
 // The same for a reader whose checks read `linha`: julgar() reads in it each text it is asked
