@@ -6,6 +6,7 @@
 #include "validation/comum/LeituraDatas.h"
 #include "validation/comum/LeituraLinhas.h"
 #include "validation/comum/Mensagens.h"
+#include "validation/comum/RecusaTextoAposNulo.h"
 #include "validation/comum/Texto.h"
 #include "validation/comum/TextoNumerico.h"
 
@@ -67,10 +68,14 @@ Resultado LeitorVazaoVerificada::validar() {
     registrarDia(numeroDataHora(campos[4]));  // both date forms give the same day
     validarVazao(campos[5], resultado, linha);
   };
+  const Resultado corrompido{"Arquivo de configuracao corrompido: " + caminho, 3};
   try {
     lerLinhasDeDados(arquivo, resultado, linha, semLinhaAnterior, numeroLinha, validarLinha);
+  } catch (const RecusaTextoAposNulo&) {  // raised with the stream still good
+    return corrompido;
   } catch (const std::ios_base::failure&) {
-    if (arquivo.bad()) return {"Arquivo de configuracao corrompido: " + caminho, 3};
+    // a stream failure ends reading; only a read error gives up the lines read before it
+    if (arquivo.bad()) return corrompido;
   }
   if (!resultado.valido()) return resultado;
   arquivo.close();

@@ -10,4 +10,4 @@ bool abrirArquivo(Utilitarios& utilitarios, const std::string& caminho, std::ifs
   return arquivo.is_open() || seNaoAbrir == ArquivoQueNaoAbre::vazio;
 }
 
-void recusarTextoAposNulo() { throw std::ios_base::failure("texto depois de um byte nulo passou"); }
+void recusarTextoAposNulo() { throw RecusaTextoAposNulo("texto depois de um byte nulo passou"); }

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <utility>
 
+#include "validation/comum/RecusaTextoAposNulo.h"
 #include "validation/comum/Resultado.h"
 #include "validation/comum/Texto.h"
 #include "validation/comum/Utilitarios.h"
@@ -28,16 +29,16 @@ bool abrirArquivo(Utilitarios& utilitarios, const std::string& caminho, std::ifs
 // What a reader may make of a line with text hidden behind a NUL byte (anything but blanks after
 // its first NUL), once the line up to that NUL passed.
 enum class TextoAposNulo {
-  // The judgement of the whole line must fail it. Should it pass, a std::ios_base::failure is
-  // raised, which every reader's read loop turns into its corrupt-file result: such a line never
-  // passes by accident.
+  // The judgement of the whole line must fail it. Should it pass, a RecusaTextoAposNulo (a
+  // std::ios_base::failure) is raised, which every reader's read loop turns into its corrupt-file
+  // result: such a line never passes by accident.
   recusado,
   // The reader decides and may pass it: zel.conf reads no unknown key, even one cut at a NUL, and
   // a name list takes each name up to its NUL.
   decididoPeloLeitor,
 };
 
-// Raises the std::ios_base::failure of a line passed with text hidden behind its NUL. Out of line:
+// Raises the RecusaTextoAposNulo of a line passed with text hidden behind its NUL. Out of line:
 // with the throw inlined, the old forecast layout ran 2-3% slower side by side.
 [[noreturn]] void recusarTextoAposNulo();
 
