@@ -17,7 +17,8 @@ namespace {
 constexpr int32_t codigoLeituraInterrompida = 3;
 
 // Identifier and weight: before and after the first blank; with no blank, the whole short line,
-// or fixed columns (1 to 8, one separator, 10 to the end).
+// or fixed columns (1 to 8, one separator, 10 to the end), where an identifier that goes on past
+// column 8 is taken whole.
 void cortarLinhaPosto(const std::string& linha, std::string& identificador, std::string& ke) {
   const std::string::size_type branco = linha.find(' ');
   if (branco != std::string::npos) {
@@ -27,9 +28,10 @@ void cortarLinhaPosto(const std::string& linha, std::string& identificador, std:
     identificador = linha;
     ke.clear();
   } else {
-    identificador = boost::trim_copy(linha.substr(0, 8));
-    // a line of eight or nine characters has no weight column
-    ke = linha.size() > 9 ? linha.substr(9) : std::string();
+    const size_t colunas = identificadorOitoColunas(linha).size();
+    identificador = boost::trim_copy(linha.substr(0, colunas));
+    // a line that ends at the separator has no weight column
+    ke = linha.size() > colunas + 1 ? linha.substr(colunas + 1) : std::string();
   }
 }
 

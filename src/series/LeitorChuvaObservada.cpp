@@ -14,11 +14,12 @@
 
 namespace {
 
-// Text before the first space; with none, the first eight characters (tab-separated lines).
-// Trimmed as written: the case is the caller's.
+// Text before the first space; with none, the first eight characters (tab-separated lines), or
+// more where the identifier goes on past them. Trimmed as written: the case is the caller's.
 std::string_view identificadorDaLinha(std::string_view linha) {
   const size_t espaco = linha.find(' ');
-  return aparado(espaco != std::string_view::npos ? linha.substr(0, espaco) : linha.substr(0, 8));
+  return aparado(espaco != std::string_view::npos ? linha.substr(0, espaco)
+                                                  : identificadorOitoColunas(linha));
 }
 
 // Whether minusculas(texto) equals esperado, without writing it.

@@ -170,3 +170,47 @@ TEST(SeriesTeste, RelatorioDosOnzePassos) {
     EXPECT_EQ(esperado, linhasDoRelatorio(saida.linhas()));
   }
 }
+
+// A nine-character gauge identifier with a tab after it, in the gauge list or in the rain file, is
+// never cut at eight into the gauge P0030000, whose rain file is there.
+TEST(SeriesTeste, IdentificadorDePostoNaoECortado) {
+  const std::string chuva =
+      lerArquivo(juntar(juntar(CAMINHO_EXEMPLO, "Arq_Entrada"), "P003_c.txt"));
+  struct Caso {
+    const char* nome;
+    std::string postos;
+    std::string chuva;
+    int codigo;
+    std::vector<std::string> finalRelatorio;  // <arquivo> stands for the failing file's path
+  };
+  const Caso casos[] = {
+      {"lista de postos",
+       "1\nP00300001\t1.000\n",
+       boost::replace_all_copy(chuva, "P003 ", "P0030000 "),
+       103,
+       {"Verificacao falhou para o seguinte arquivo: <arquivo>",
+        "Identificador do posto com tamanho menor que um ou maior que oito.",
+        "Valor lido: P00300001", "Linha: P00300001\t1.000", "Numero da linha: 2"}},
+      {"chuva observada",
+       "1\nP0030000 1.000\n",
+       boost::replace_all_copy(boost::replace_all_copy(chuva, "P003", "P00300001"), " ", "\t"),
+       130,
+       {"Verificacao falhou para <arquivo>", "Identificador do posto pluviometrico incorreto.",
+        "Identificador lido: p00300001", "Identificador esperado: p0030000",
+        "Linha: P00300001\t10/02/2021\t0700\t7.8", "Numero da linha: 1"}},
+  };
+  for (const Caso& caso : casos) {
+    SCOPED_TRACE(caso.nome);
+    PastaCaso pasta;
+    pasta.copiarExemplo();
+    const std::string postos = pasta.entrada("RIO_BAIXO_POSTOS_PLU.txt", caso.postos);
+    const std::string arquivoChuva = pasta.entrada("P0030000_c.txt", caso.chuva);
+    const Saida saida = pasta.executar();
+    verificarFalha(saida, caso.codigo);
+    std::vector<std::string> esperado = caso.finalRelatorio;
+    for (std::string& linha : esperado) {
+      linha = trocarMarca(linha, "<arquivo>", caso.codigo == 103 ? postos : arquivoChuva);
+    }
+    EXPECT_EQ(esperado, finalDoRelatorio(saida, esperado.size()));
+  }
+}

@@ -15,13 +15,14 @@ struct Janela {
   int32_t diaInicializacao;
 };
 
-void verificar(const std::vector<CasoLeitor>& casos, const Janela& janela) {
+void verificar(const std::vector<CasoLeitor>& casos, const Janela& janela,
+               const std::string& esperado = "posto1") {
   PastaTemporaria pasta;
   LeitorChuvaObservada leitor;  // one reader for every file, as the driver uses it
   leitor.dataRodada = janela.dataRodada;
   leitor.numeroKts = janela.numeroKts;
   leitor.diaInicializacao = janela.diaInicializacao;
-  leitor.identificadorEsperado = "posto1";
+  leitor.identificadorEsperado = esperado;
   verificarCasos(casos, [&](const std::string& conteudo) {
     leitor.caminho = pasta.escrever("POSTO1_c.txt", conteudo);
     return leitor.validar();
@@ -75,6 +76,16 @@ TEST(LeitorChuvaObservadaTeste, Identificador) {
            comValorLido("Data em formato invalido. Formato esperado: dd/mm/aaaa", "", "posto1", 1)},
       },
       soRodada);
+  // tab-separated: eight characters and a separator; a ninth letter or digit goes on
+  verificar(
+      {
+          {"oito caracteres e tab", "posto123\t15/01/2021\t0700\t1.5\n", 100, ok},
+          {"nove caracteres e tab", "POSTO1234\t15/01/2021\t0700\t1.5\n", 130,
+           "Identificador do posto pluviometrico incorreto.\nIdentificador lido: posto1234\n"
+           "Identificador esperado: posto123\nLinha: POSTO1234\t15/01/2021\t0700\t1.5\n"
+           "Numero da linha: 1"},
+      },
+      soRodada, "posto123");
 }
 
 TEST(LeitorChuvaObservadaTeste, Data) {

@@ -97,3 +97,10 @@ std::string_view aparado(std::string_view texto) {
   while (fim > inicio && ehBranco(texto[fim - 1])) --fim;
   return texto.substr(inicio, fim - inicio);
 }
+
+std::string_view identificadorOitoColunas(std::string_view linha) {
+  constexpr size_t colunas = 8;
+  size_t fim = 0;
+  while (fim < linha.size() && ehLetraOuDigito(linha[fim])) ++fim;
+  return linha.substr(0, fim > colunas ? fim : colunas);
+}

@@ -21,6 +21,12 @@ bool textoTerminado(std::istream& entrada);
 // An ASCII digit, whatever the locale.
 inline bool ehDigito(char caractere) { return caractere >= '0' && caractere <= '9'; }
 
+// An ASCII letter or digit, whatever the locale.
+inline bool ehLetraOuDigito(char caractere) {
+  return (caractere >= 'a' && caractere <= 'z') || (caractere >= 'A' && caractere <= 'Z') ||
+         ehDigito(caractere);
+}
+
 // A line's text ends at its first NUL byte, as a C string does: the readers judge that text. Where
 // it passes although anything but blanks follows the NUL, the line is judged again whole, the NUL a
 // byte of its field, so that no NUL hides what stands after it.
@@ -46,3 +52,8 @@ void camposVarredura(std::string_view linha, size_t palavras,
 
 // Without the blanks (classic-locale white space) at both ends, as boost::trim leaves a text.
 std::string_view aparado(std::string_view texto);
+
+// The identifier of a line without blanks, read in fixed columns: the first eight characters, the
+// ninth being their separator. Where all nine are letters or digits the identifier is not cut:
+// it is the whole run of letters and digits, longer than eight. Untrimmed.
+std::string_view identificadorOitoColunas(std::string_view linha);

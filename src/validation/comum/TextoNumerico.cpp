@@ -26,10 +26,7 @@ bool ehInteiroSimples(std::string_view texto) {
 }
 
 bool ehAlfanumerico(std::string_view texto) {
-  const auto letraOuDigito = [](char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || ehDigito(c);
-  };
-  return !texto.empty() && std::all_of(texto.begin(), texto.end(), letraOuDigito);
+  return !texto.empty() && std::all_of(texto.begin(), texto.end(), ehLetraOuDigito);
 }
 
 bool ehDecimalAteTresCasas(std::string_view texto) {
