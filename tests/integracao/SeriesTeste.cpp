@@ -6,6 +6,7 @@
 #include <boost/filesystem.hpp>
 #include <gtest/gtest.h>
 
+#include "apoio/CasosLeitor.h"
 #include "apoio/LinhasConsole.h"
 #include "apoio/PastaCaso.h"
 
@@ -211,6 +212,79 @@ TEST(SeriesTeste, IdentificadorDePostoNaoECortado) {
     for (std::string& linha : esperado) {
       linha = trocarMarca(linha, "<arquivo>", caso.codigo == 103 ? postos : arquivoChuva);
     }
+    EXPECT_EQ(esperado, finalDoRelatorio(saida, esperado.size()));
+  }
+}
+
+// A value that passes when judged up to its NUL ("nan()") and again when judged whole, the NUL
+// inside its parentheses: text hid behind the NUL, and each reader gives its corrupt-file result.
+TEST(SeriesTeste, ValorAceitoComTextoAposNulo) {
+  const std::string valor = comNulo("nan()", ")");
+  struct Caso {
+    const char* nome;
+    std::string arquivo;
+    std::string de;  // the example file's text that the value's line replaces
+    std::string para;
+    bool layoutAntigo;
+    int codigo;
+    std::vector<std::string> finalRelatorio;  // <arquivo> stands for the file's path
+  };
+  const std::vector<std::string> corrompido = {"Arquivo de configuracao corrompido: <arquivo>"};
+  const Caso casos[] = {
+      {"vazao verificada",
+       "RIO_ALTO.txt",
+       "2021-02-15 07:00:00|85.00",
+       "2021-02-15 07:00:00|" + valor,
+       false,
+       3,
+       {"Verificacao falhou para o seguinte arquivo: <arquivo>", corrompido[0]}},
+      {"chuva observada",
+       "P001_c.txt",
+       "0700 1.2",
+       "0700 " + valor,
+       false,
+       3,
+       {"Verificacao falhou para <arquivo>", corrompido[0]}},
+      {"evapotranspiracao",
+       "RIO_ALTO_EVAPOTRANSPIRACAO.txt",
+       "3 4.2",
+       "3 " + valor,
+       false,
+       3,
+       {"Verificacao falhou para o seguinte arquivo: <arquivo>", corrompido[0]}},
+      {"previsao, layout datado",
+       "eta40_p010321a020321.dat",
+       "-22.800 9.0",
+       "-22.800 " + valor,
+       false,
+       198,
+       {"Verificacao falhou para <arquivo>", "Sub Bacia: RIO_ALTO", "Dias Previsao: 3",
+        corrompido[0]}},
+      {"previsao, layout antigo",
+       "eta40_p010321a020321.dat",
+       "-22.800 9.0",
+       "-22.800 " + valor,
+       true,
+       198,
+       {"Verificacao falhou para <arquivo>", corrompido[0]}},
+  };
+  for (const Caso& caso : casos) {
+    SCOPED_TRACE(caso.nome);
+    PastaCaso pasta;
+    pasta.copiarExemplo();
+    const std::string original = lerArquivo(caminhoEntrada(pasta, caso.arquivo));
+    ASSERT_NE(std::string::npos, original.find(caso.de));
+    const std::string caminho =
+        pasta.entrada(caso.arquivo, boost::replace_first_copy(original, caso.de, caso.para));
+    if (caso.layoutAntigo) {
+      const std::string configuracao = lerArquivo(caminhoEntrada(pasta, "zel.conf"));
+      pasta.entrada("zel.conf",
+                    boost::replace_first_copy(configuracao, "arqPrev = 1", "arqPrev = 0"));
+    }
+    const Saida saida = pasta.executar();
+    verificarFalha(saida, caso.codigo);
+    std::vector<std::string> esperado = caso.finalRelatorio;
+    for (std::string& linha : esperado) linha = trocarMarca(linha, "<arquivo>", caminho);
     EXPECT_EQ(esperado, finalDoRelatorio(saida, esperado.size()));
   }
 }
