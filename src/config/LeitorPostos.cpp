@@ -10,6 +10,7 @@
 #include "validation/comum/Mensagens.h"
 #include "validation/comum/QuantidadeLista.h"
 #include "validation/comum/Texto.h"
+#include "validation/comum/TextoNumerico.h"
 
 namespace {
 
@@ -37,8 +38,7 @@ void cortarLinhaPosto(const std::string& linha, std::string& identificador, std:
 
 }  // namespace
 
-LeitorPostos::LeitorPostos()
-    : regexKe("^[0-9]\\.[0-9]{1,3}$"), regexAlfanumerico("^[a-zA-Z0-9]+$") {}
+LeitorPostos::LeitorPostos() : regexKe("^[0-9]\\.[0-9]{1,3}$") {}
 
 Resultado LeitorPostos::validar() {
   Resultado resultado{"Validacao concluida com sucesso", codigoValido};
@@ -114,7 +114,7 @@ void LeitorPostos::validarIdentificador(Resultado& resultado, std::string identi
                  103};
     return;
   }
-  if (!boost::regex_match(identificador, regexAlfanumerico)) {
+  if (!ehAlfanumerico(identificador)) {
     resultado = {"Identificador deve conter somente caracteres alfa num\xC3\xA9ricos." +
                      trechoValorLinhaNumero(identificador, linha, numeroLinha),
                  102};

@@ -28,7 +28,6 @@ class LeitorPostos {
   void validarFinal(Resultado& resultado);
 
   boost::regex regexKe;
-  boost::regex regexAlfanumerico;
   int32_t numeroLinha = 1;
   std::string linha;
   Utilitarios utilitarios;
