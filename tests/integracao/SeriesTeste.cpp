@@ -33,6 +33,14 @@ void verificarFalha(const Saida& saida, int codigo) {
             comecandoCom(linhas, inicioFalhaValidacao));
 }
 
+// A failed run whose report ends with finalRelatorio, <arquivo> standing for the file's path.
+void verificarFalha(const Saida& saida, int codigo, std::vector<std::string> finalRelatorio,
+                    const std::string& arquivo) {
+  verificarFalha(saida, codigo);
+  for (std::string& linha : finalRelatorio) linha = trocarMarca(linha, "<arquivo>", arquivo);
+  EXPECT_EQ(finalRelatorio, finalDoRelatorio(saida, finalRelatorio.size()));
+}
+
 }  // namespace
 
 TEST(SeriesTeste, PostoSemArquivoDeChuva) {
@@ -121,10 +129,7 @@ TEST(SeriesTeste, SegundaSubBaciaFalhaDepoisDaPrimeira) {
     pasta.copiarExemplo();
     const std::string caminho = pasta.entrada(caso.arquivo, caso.conteudo);
     const Saida saida = pasta.executar();
-    verificarFalha(saida, caso.codigo);
-    std::vector<std::string> esperado = caso.finalRelatorio;
-    for (std::string& linha : esperado) linha = trocarMarca(linha, "<arquivo>", caminho);
-    EXPECT_EQ(esperado, finalDoRelatorio(saida, esperado.size()));
+    verificarFalha(saida, caso.codigo, caso.finalRelatorio, caminho);
   }
 }
 
@@ -181,6 +186,7 @@ TEST(SeriesTeste, IdentificadorDePostoNaoECortado) {
     const char* nome;
     std::string postos;
     std::string chuva;
+    const char* arquivoQueFalha;
     int codigo;
     std::vector<std::string> finalRelatorio;  // <arquivo> stands for the failing file's path
   };
@@ -188,6 +194,7 @@ TEST(SeriesTeste, IdentificadorDePostoNaoECortado) {
       {"lista de postos",
        "1\nP00300001\t1.000\n",
        boost::replace_all_copy(chuva, "P003 ", "P0030000 "),
+       "RIO_BAIXO_POSTOS_PLU.txt",
        103,
        {"Verificacao falhou para o seguinte arquivo: <arquivo>",
         "Identificador do posto com tamanho menor que um ou maior que oito.",
@@ -195,6 +202,7 @@ TEST(SeriesTeste, IdentificadorDePostoNaoECortado) {
       {"chuva observada",
        "1\nP0030000 1.000\n",
        boost::replace_all_copy(boost::replace_all_copy(chuva, "P003", "P00300001"), " ", "\t"),
+       "P0030000_c.txt",
        130,
        {"Verificacao falhou para <arquivo>", "Identificador do posto pluviometrico incorreto.",
         "Identificador lido: p00300001", "Identificador esperado: p0030000",
@@ -204,15 +212,11 @@ TEST(SeriesTeste, IdentificadorDePostoNaoECortado) {
     SCOPED_TRACE(caso.nome);
     PastaCaso pasta;
     pasta.copiarExemplo();
-    const std::string postos = pasta.entrada("RIO_BAIXO_POSTOS_PLU.txt", caso.postos);
-    const std::string arquivoChuva = pasta.entrada("P0030000_c.txt", caso.chuva);
+    pasta.entrada("RIO_BAIXO_POSTOS_PLU.txt", caso.postos);
+    pasta.entrada("P0030000_c.txt", caso.chuva);
     const Saida saida = pasta.executar();
-    verificarFalha(saida, caso.codigo);
-    std::vector<std::string> esperado = caso.finalRelatorio;
-    for (std::string& linha : esperado) {
-      linha = trocarMarca(linha, "<arquivo>", caso.codigo == 103 ? postos : arquivoChuva);
-    }
-    EXPECT_EQ(esperado, finalDoRelatorio(saida, esperado.size()));
+    verificarFalha(saida, caso.codigo, caso.finalRelatorio,
+                   caminhoEntrada(pasta, caso.arquivoQueFalha));
   }
 }
 
@@ -229,7 +233,7 @@ TEST(SeriesTeste, ValorAceitoComTextoAposNulo) {
     int codigo;
     std::vector<std::string> finalRelatorio;  // <arquivo> stands for the file's path
   };
-  const std::vector<std::string> corrompido = {"Arquivo de configuracao corrompido: <arquivo>"};
+  const std::string corrompido = "Arquivo de configuracao corrompido: <arquivo>";
   const Caso casos[] = {
       {"vazao verificada",
        "RIO_ALTO.txt",
@@ -237,21 +241,21 @@ TEST(SeriesTeste, ValorAceitoComTextoAposNulo) {
        "2021-02-15 07:00:00|" + valor,
        false,
        3,
-       {"Verificacao falhou para o seguinte arquivo: <arquivo>", corrompido[0]}},
+       {"Verificacao falhou para o seguinte arquivo: <arquivo>", corrompido}},
       {"chuva observada",
        "P001_c.txt",
        "0700 1.2",
        "0700 " + valor,
        false,
        3,
-       {"Verificacao falhou para <arquivo>", corrompido[0]}},
+       {"Verificacao falhou para <arquivo>", corrompido}},
       {"evapotranspiracao",
        "RIO_ALTO_EVAPOTRANSPIRACAO.txt",
        "3 4.2",
        "3 " + valor,
        false,
        3,
-       {"Verificacao falhou para o seguinte arquivo: <arquivo>", corrompido[0]}},
+       {"Verificacao falhou para o seguinte arquivo: <arquivo>", corrompido}},
       {"previsao, layout datado",
        "eta40_p010321a020321.dat",
        "-22.800 9.0",
@@ -259,14 +263,14 @@ TEST(SeriesTeste, ValorAceitoComTextoAposNulo) {
        false,
        198,
        {"Verificacao falhou para <arquivo>", "Sub Bacia: RIO_ALTO", "Dias Previsao: 3",
-        corrompido[0]}},
+        corrompido}},
       {"previsao, layout antigo",
        "eta40_p010321a020321.dat",
        "-22.800 9.0",
        "-22.800 " + valor,
        true,
        198,
-       {"Verificacao falhou para <arquivo>", corrompido[0]}},
+       {"Verificacao falhou para <arquivo>", corrompido}},
   };
   for (const Caso& caso : casos) {
     SCOPED_TRACE(caso.nome);
@@ -282,9 +286,6 @@ TEST(SeriesTeste, ValorAceitoComTextoAposNulo) {
                     boost::replace_first_copy(configuracao, "arqPrev = 1", "arqPrev = 0"));
     }
     const Saida saida = pasta.executar();
-    verificarFalha(saida, caso.codigo);
-    std::vector<std::string> esperado = caso.finalRelatorio;
-    for (std::string& linha : esperado) linha = trocarMarca(linha, "<arquivo>", caminho);
-    EXPECT_EQ(esperado, finalDoRelatorio(saida, esperado.size()));
+    verificarFalha(saida, caso.codigo, caso.finalRelatorio, caminho);
   }
 }
