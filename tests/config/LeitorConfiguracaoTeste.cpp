@@ -139,6 +139,8 @@ TEST(LeitorConfiguracaoTeste, SeparacaoDaLinha) {
        "Valor de alvo nao numerico\nValor lido: " + comNulo("-2", "5") + "\nNumero da linha: 1"},
       {"tabulacao aparada na chave e no valor", "\tpesos\t=\ton\t\n" + completo, 100,
        "Validacao zel.conf OK"},
+      {"sem espacos em volta do igual", "pesos=x\n", 105,
+       "Valor invalido para pesos\nValor lido: x\nValores permitidos: on off\nNumero da linha: 1"},
       {"primeira falha encerra: sem aviso", "semente = 0\npesos = x\n", 101,
        "Valor de semente nulo\nNumero da linha: 1"},
   };
@@ -180,6 +182,7 @@ TEST(LeitorConfiguracaoTeste, Reais) {
       {"pulso negativo", "pulso = -1e-3\n", 102,
        "Valor de pulso negativo\nValor lido: -1e-3\nNumero da linha: 1"},
       {"pulso infinito passa", "pulso = inf\n" + completo, 100, "Validacao zel.conf OK"},
+      {"pulso nan passa", "pulso = nan\n" + completo, 100, "Validacao zel.conf OK"},
       {"constA zero e -0.0 passam", "constA = 0\nconstA = -0.0\n" + completo, 100,
        "Validacao zel.conf OK"},
       {"constB negativo", "constB = -1\n", 102,
@@ -221,6 +224,8 @@ TEST(LeitorConfiguracaoTeste, ValoresPermitidos) {
       {"objetivo dm passa", "objetivo = DM\n" + completo, 100, "Validacao zel.conf OK"},
       {"arqPrev 2", "arqPrev = 2\n", 105,
        "Valor invalido para arqPrev\nValor lido: 2\nValores permitidos: 0 1\nNumero da linha: 1"},
+      {"arqPrev 01: comparado como texto", "arqPrev = 01\n", 105,
+       "Valor invalido para arqPrev\nValor lido: 01\nValores permitidos: 0 1\nNumero da linha: 1"},
   };
   verificarConfiguracao(casos);
 }

@@ -88,8 +88,9 @@ TEST(LeitorPostosTeste, CorteDasLinhasDePostos) {
        "Valor do campo ke nao numerico\nValor lido: " + muitoLongo + "\nLinha: P1 " + muitoLongo +
            "\nNumero da linha: 2"},
   };
-  // hyphen, underscore, accented letter; a short line without a blank is all identifier
-  for (const char* linha : {"P-1 1.0", "P_1 1.0", "P\xC3\xA7 1.0", "P1\t1.0"}) {
+  // hyphen, underscore, accented letter; a line of up to eight characters without a blank is all
+  // identifier
+  for (const char* linha : {"P-1 1.0", "P_1 1.0", "P\xC3\xA7 1.0", "P1\t1.0", "P0010.60"}) {
     const std::string texto = linha;
     casos.push_back(
         {linha, "1\n" + texto + "\n", 102,

@@ -72,6 +72,8 @@ TEST(LeitorChuvaObservadaTeste, Identificador) {
           {"vazio", "\v 15/01/2021 0700 1.5\n", 130, invalido("", "\v 15/01/2021 0700 1.5")},
           {"so tabulacoes: oito primeiros caracteres", "posto1\t15/01/2021\t0700\t1.5\n", 130,
            invalido("posto1\t1", "posto1\t15/01/2021\t0700\t1.5")},
+          {"so tabulacoes: identificador completado com tabulacoes ate oito",
+           "posto1\t\t15/01/2021\t0700\t1.5\n", 100, ok},
           {"so o identificador", "posto1\n", 105,
            comValorLido("Data em formato invalido. Formato esperado: dd/mm/aaaa", "", "posto1", 1)},
       },
@@ -144,8 +146,8 @@ TEST(LeitorChuvaObservadaTeste, Precipitacao) {
        comValorLido("Valor de precipitacao nao numerico", comNulo("1.5 ", "x"),
                     linha(comNulo("1.5 ", "x")), 1)},
   };
-  for (const char* valor :
-       {"-", "0", "-0", "0.0", "12.5", "1e2", "nan", "NaN", "-nan", "inf", "INFINITY"}) {
+  for (const char* valor : {"-", "0", "-0", "+1.5", ".5", "0.0", "12.5", "1e2", "nan", "NaN",
+                            "-nan", "inf", "INFINITY"}) {
     casos.push_back({valor, linha(valor) + "\n", 100, ok});
   }
   for (const char* valor : {"abc", "1e", "1+", "1e999", "1,5", "--"}) {

@@ -89,6 +89,7 @@ TEST(LeitorEvapotranspiracaoTeste, Valores) {
       {"-0", "1 -0\n", 100, ok},
       {"nan", "1 nan\n", 100, ok},
       {"inf", "1 inf\n", 100, ok},
+      {"sinal de mais e expoente", "1 +46e-1\n", 100, ok},
       {"dois brancos antes do valor", "1  2.5\n", 100, ok},
       {"valor muito longo", "1 " + muitoLongo + "\n", 100, ok},
       {"-0.1", "1 -0.1\n", 105, valor(negativo, "-0.1")},
@@ -97,6 +98,7 @@ TEST(LeitorEvapotranspiracaoTeste, Valores) {
       {"virgula", "1 2,5\n", 105, valor(naoNumerico, "2,5")},
       {"branco no fim", "1 2.5 \n", 105, valor(naoNumerico, "2.5 ")},
       {"unidade depois", "1 2.5 mm\n", 105, valor(naoNumerico, "2.5 mm")},
+      {"apostrofo depois do valor", "1 2.5 ' janeiro\n", 105, valor(naoNumerico, "2.5 ' janeiro")},
       // only one carriage return belongs to the line end, and only before a line feed
       {"dois retornos de carro antes do fim de linha", "1 4.6\r\r\n", 105,
        valor(naoNumerico, "4.6\r")},

@@ -142,7 +142,7 @@ TEST(LeitorVazaoVerificadaTeste, DataHora) {
   }
   for (const char* dataHora :
        {"2021-03-15T10:00:00", "2021-03-15 10:00", "2021-03-15", "2021-03/15 10:00:00",
-        "21-03-15 10:00:00", "2021-03-15  10:00:00"}) {
+        "21-03-15 10:00:00", "2021-03-15  10:00:00", "15/03/2021 10:00:00"}) {
     casos.push_back(
         {dataHora, registro(dataHora) + "\n", 105,
          comValorLido("Valor de data e hora no formato incorreto ou em branco\nFormato esperado: "
@@ -194,10 +194,10 @@ TEST(LeitorVazaoVerificadaTeste, Vazao) {
       {"byte nulo depois da data", "1|ANA|DI|MED|" + comNulo(data, "") + "|1\n", 104,
        semValor("Valor de vazao nao informado.", "1|ANA|DI|MED|" + data)},
   };
-  for (const char* vazao : {"-", "0", "-0", "12.5", "1e3", "nan"}) {
+  for (const char* vazao : {"-", "0", "-0", "12.5", "+12.5", "1e3", "nan", "inf"}) {
     casos.push_back({vazao, registro(data, vazao) + "\n", 100, ok});
   }
-  for (const char* vazao : {"1,5", "1e999", "abc", "5|x", "1 5"}) {
+  for (const char* vazao : {"1,5", "1e999", "abc", "5|x", "1 5", "12.5 ' media"}) {
     casos.push_back({vazao, registro(data, vazao) + "\n", 103,
                      comValorLido("Valor de vazao nao numerico", vazao, registro(data, vazao), 1)});
   }

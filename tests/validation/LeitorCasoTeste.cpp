@@ -97,6 +97,8 @@ TEST(LeitorCasoTeste, NomesEContagem) {
        "Linha em branco encontrada no arquivo\nNumero da linha: 4"},
       {"espaco no inicio de um nome", "2\nA\n B\n", 105,
        "Espaco em branco encontrado no inicio da linha\nLinha:  B\nNumero da linha: 3"},
+      {"linha so de espacos no fim: nao e linha em branco", "2\nA\nB\n   \n", 105,
+       "Espaco em branco encontrado no inicio da linha\nLinha:    \nNumero da linha: 4"},
       {"duplicado", "3\nB\nA\nB\n", 196, "Nome de sub-bacia duplicado: B"},
       {"duplicado com contagem errada: a contagem vem antes", "2\nB\nB\nC\n", 196, diferenca(2, 3)},
   });
