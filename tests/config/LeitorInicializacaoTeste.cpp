@@ -128,6 +128,8 @@ TEST(LeitorInicializacaoTeste, Reais) {
       {"tuin 0 passa", comLinha(6, "0"), 100, "Validacao inicializacao OK"},
       {"tuin negativo", comLinha(6, "-0.5"), 105, campo("tuin", " negativo", "-0.5", "-0.5", 6)},
       {"tuin 1e2", comLinha(6, "1e2"), 105, campo("tuin", " nao numerico", "1e2", "1e2", 6)},
+      {"tabulacao no inicio e antes do comentario", comLinha(4, "\t12.5\t' ebin"), 100,
+       "Validacao inicializacao OK"},
   };
   verificarInicializacao(casos);
 }

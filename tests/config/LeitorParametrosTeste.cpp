@@ -130,6 +130,9 @@ TEST(LeitorParametrosTeste, Kts) {
       {"soma 0.9", arquivo(2, "3 0.3 0.3 0.3"), 196, tolerancia("0.900000")},
       {"sem pesos", arquivo(2, "3"), 196, tolerancia("0.000000")},
       {"0 0 1", arquivo(2, "3 0 0 1"), 100, ok},
+      {"sinal + na contagem; expoente, ponto inicial e sinal + nos pesos",
+       arquivo(2, "+3 2e-1 .3 +0.5"), 100, ok},
+      {"tabulacao antes do comentario", arquivo(2, "3 0.2 0.3 0.5\t' kts"), 100, ok},
       {"peso 1.5", arquivo(2, "3 0.5 0.5 1.5"), 196,
        "Valor de  kts invalido. Ele deve ser maior que zero e menor que 1.0\nValor lido 1.5" +
            naLinha("3 0.5 0.5 1.5")},
@@ -169,6 +172,8 @@ TEST(LeitorParametrosTeste, ParametrosELimites) {
       {"chuva invertida", arquivo(19, "1", 19) + "2\n", 196,
        "Valor de limite superior chuva maior que limite inferior chuva"},
       {"chuva iguais", arquivo(19, "0"), 100, ok},
+      {"os dois pares invertidos: ebin primeiro", arquivo(17, "5", 17) + "10\n1\n2\n", 196,
+       "Valor de limite superior ebin maior que limite inferior ebin"},
   };
   verificarParametros(casos);
 }
