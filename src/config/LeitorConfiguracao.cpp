@@ -65,9 +65,9 @@ Resultado LeitorConfiguracao::validar() {
   Resultado resultado{"Validacao zel.conf OK", codigoValido};
   std::ifstream arquivo;
   // a file that exists but cannot be opened fails: it would pass as one with every default
-  if (!abrirArquivo(utilitarios, arquivoConf, arquivo)) {
-    return {"Nao foi possivel abrir o arquivo " + arquivoConf, 197};
-  }
+  const Resultado aberto = abrirArquivo(utilitarios, arquivoConf, arquivo,
+                                        {"Nao foi possivel abrir o arquivo " + arquivoConf, 197});
+  if (!aberto.valido()) return aberto;
   try {
     lerLinhas(arquivo, resultado);
   } catch (const std::exception&) {

@@ -24,9 +24,10 @@ Resultado LeitorInicializacao::validar() {
   Resultado resultado{"Validacao inicializacao OK", codigoValido};
   std::ifstream arquivo;
   // a file that exists but cannot be opened reads as an empty one
-  if (!abrirArquivo(utilitarios, caminho, arquivo, ArquivoQueNaoAbre::vazio)) {
-    return {"Nao foi possivel abrir o arquivo " + caminho, 197};
-  }
+  const Resultado aberto =
+      abrirArquivo(utilitarios, caminho, arquivo,
+                   {"Nao foi possivel abrir o arquivo " + caminho, 197}, ArquivoQueNaoAbre::vazio);
+  if (!aberto.valido()) return aberto;
   try {
     if (textoTerminado(arquivo)) return {"Arquivo vazio", 196};
     lerCampos(arquivo, resultado);

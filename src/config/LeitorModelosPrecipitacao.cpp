@@ -14,9 +14,10 @@ Resultado LeitorModelosPrecipitacao::validar() {
   Resultado resultado{"Validacao concluida com sucesso", codigoValido};
   std::ifstream arquivo;
   // a file that exists but cannot be opened reads as an empty one
-  if (!abrirArquivo(utilitarios, caminho, arquivo, ArquivoQueNaoAbre::vazio)) {
-    return {"Arquivo de configuracao nao encontrado: " + caminho, 197};
-  }
+  const Resultado aberto = abrirArquivo(utilitarios, caminho, arquivo,
+                                        {"Arquivo de configuracao nao encontrado: " + caminho, 197},
+                                        ArquivoQueNaoAbre::vazio);
+  if (!aberto.valido()) return aberto;
   validarListaNomes(arquivo,
                     {"Arquivo de modelos corrompido: " + caminho, "modelos lidos",
                      "Modelo de precipitacao duplicado: "},

@@ -46,9 +46,9 @@ Resultado LeitorParametros::validar() {
   Resultado resultado{"Validacao parametros OK", codigoValido};
   std::ifstream arquivo;
   // a file that exists but cannot be opened fails: its limits were never read
-  if (!abrirArquivo(utilitarios, caminho, arquivo)) {
-    return {"Nao foi possivel abrir o arquivo " + caminho, 197};
-  }
+  const Resultado aberto = abrirArquivo(utilitarios, caminho, arquivo,
+                                        {"Nao foi possivel abrir o arquivo " + caminho, 197});
+  if (!aberto.valido()) return aberto;
   try {
     lerLinhas(arquivo, resultado);
   } catch (const std::exception&) {

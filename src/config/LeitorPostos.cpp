@@ -49,9 +49,9 @@ Resultado LeitorPostos::validar() {
   linha.clear();
   std::ifstream arquivo;
   // a file that exists but cannot be opened is reported as a missing one
-  if (!abrirArquivo(utilitarios, caminho, arquivo)) {
-    return {"Arquivo de configuracao nao encontrado: " + caminho, 197};
-  }
+  const Resultado aberto = abrirArquivo(
+      utilitarios, caminho, arquivo, {"Arquivo de configuracao nao encontrado: " + caminho, 197});
+  if (!aberto.valido()) return aberto;
   lerLinhas(arquivo, resultado);
   if (!resultado.valido() && resultado.codigo != codigoLeituraInterrompida) return resultado;
   validarFinal(resultado);

@@ -47,9 +47,9 @@ Resultado LeitorChuvaObservada::validar() {
 
   std::ifstream arquivo;
   // a file that is there but does not open is reported as not found, like a missing one
-  if (!abrirArquivo(utilitarios, caminho, arquivo)) {
-    return {"Arquivo de configuracao nao encontrado: " + caminho, 197};
-  }
+  const Resultado aberto = abrirArquivo(
+      utilitarios, caminho, arquivo, {"Arquivo de configuracao nao encontrado: " + caminho, 197});
+  if (!aberto.valido()) return aberto;
   std::string linha;
   const auto validarLinha = [&](const std::string& linhaAnterior) {
     // runs of non-blanks; a field the line lacks is empty, the rest of the line is ignored, but

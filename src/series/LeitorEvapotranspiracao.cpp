@@ -16,9 +16,9 @@ Resultado LeitorEvapotranspiracao::validar() {
   Resultado resultado{"Validacao concluida com sucesso", codigoValido};
   std::ifstream arquivo;
   // a file that is there but does not open is reported as not found, like a missing one
-  if (!abrirArquivo(utilitarios, caminho, arquivo)) {
-    return {"Arquivo de configuracao nao encontrado: " + caminho, 197};
-  }
+  const Resultado aberto = abrirArquivo(
+      utilitarios, caminho, arquivo, {"Arquivo de configuracao nao encontrado: " + caminho, 197});
+  if (!aberto.valido()) return aberto;
   try {
     lerLinhas(arquivo, resultado);
   } catch (const std::ios_base::failure&) {

@@ -47,9 +47,10 @@ Resultado LeitorPontosGrade::validar() {
   linha.clear();
   std::ifstream arquivo;
   // a file that exists but cannot be opened reads as an empty one
-  if (!abrirArquivo(utilitarios, caminho, arquivo, ArquivoQueNaoAbre::vazio)) {
-    return {"Arquivo de configuracao nao encontrado: " + caminho, 197};
-  }
+  const Resultado aberto = abrirArquivo(utilitarios, caminho, arquivo,
+                                        {"Arquivo de configuracao nao encontrado: " + caminho, 197},
+                                        ArquivoQueNaoAbre::vazio);
+  if (!aberto.valido()) return aberto;
   lerLinhas(arquivo, resultado);
   if (!resultado.valido() && resultado.codigo != codigoLeituraInterrompida) return resultado;
 

@@ -100,10 +100,9 @@ Resultado LeitorPrecipitacaoPrevista::validar() {
   const Resultado corrompido{"Arquivo de configuracao corrompido: " + caminho, 198};
   std::ifstream arquivo;
   try {
-    arquivo.exceptions(std::ios::badbit);
-    arquivo.open(caminho);
     // a file that is there but does not open is corrupt here, never a valid empty one
-    if (!arquivo.is_open()) return corrompido;
+    const Resultado aberto = abrirArquivo(utilitarios, caminho, arquivo, corrompido);
+    if (!aberto.valido()) return aberto;
     if (datado) {
       lerLinhasFormatoNovo(arquivo, resultado);
     } else {

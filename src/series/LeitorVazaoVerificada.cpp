@@ -47,9 +47,9 @@ Resultado LeitorVazaoVerificada::validar() {
   }
   std::ifstream arquivo;
   // a file that is there but does not open is reported as not found, like a missing one
-  if (!abrirArquivo(utilitarios, caminho, arquivo)) {
-    return {"Arquivo " + caminho + " nao encontrado", 197};
-  }
+  const Resultado aberto =
+      abrirArquivo(utilitarios, caminho, arquivo, {"Arquivo " + caminho + " nao encontrado", 197});
+  if (!aberto.valido()) return aberto;
   std::string linha;
   std::string_view campos[6];
   const auto validarLinha = [&](const std::string&) {

@@ -14,9 +14,10 @@ Resultado LeitorCaso::validar() {
   Resultado resultado{std::string("Validacao ") + "caso.txt" + " OK", codigoValido};
   std::ifstream arquivo;
   // a file that exists but cannot be opened reads as an empty one
-  if (!abrirArquivo(utilitarios, caminho, arquivo, ArquivoQueNaoAbre::vazio)) {
-    return {"Arquivo caso.txt nao encontrado em: " + caminho, 197};
-  }
+  const Resultado aberto = abrirArquivo(utilitarios, caminho, arquivo,
+                                        {"Arquivo caso.txt nao encontrado em: " + caminho, 197},
+                                        ArquivoQueNaoAbre::vazio);
+  if (!aberto.valido()) return aberto;
   validarListaNomes(arquivo,
                     {"Arquivo de caso corrompido: " + caminho, "sub-bacias lidas",
                      "Nome de sub-bacia duplicado: "},

@@ -77,9 +77,18 @@ TEST(ConfiguracaoTeste, PassoQueFalha) {
   const std::string parametros = "820\n3 0.2 0.3 0.5\n1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n";
   const std::vector<std::string> naoAbre = {"Realizando validacao do arquivo zel.conf",
                                             "Nao foi possivel abrir o arquivo <caminho>"};
+  // zel.conf as Notepad saves it in "Unicode": a mark, then UTF-16 LE
+  std::string unicode = "\xFF\xFE";
+  for (const char caractere : "arqPrev = 1\r\n"s) unicode += {caractere, '\0'};
   const Caso casos[] = {
       {"zel.conf ausente", "zel.conf", "<ausente>", 197, naoAbre},
       {"zel.conf e uma pasta", "zel.conf", "<pasta>", 197, naoAbre},
+      {"zel.conf em UTF-16: falha antes de ler as chaves, o modelo nao roda",
+       "zel.conf",
+       unicode,
+       105,
+       {"Realizando validacao do arquivo zel.conf",
+        "Arquivo gravado com BOM (UTF-16): grave-o como texto ANSI, sem BOM"}},
       {"zel.conf com valor fora do intervalo",
        "zel.conf",
        "pesos = on\namplitude = 1\n",

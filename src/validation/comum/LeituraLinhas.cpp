@@ -1,13 +1,45 @@
 #include "validation/comum/LeituraLinhas.h"
 
+#include <exception>
 #include <ios>
+#include <streambuf>
 
-bool abrirArquivo(Utilitarios& utilitarios, const std::string& caminho, std::ifstream& arquivo,
-                  ArquivoQueNaoAbre seNaoAbrir) {
-  if (!utilitarios.arquivoExiste(caminho)) return false;
+namespace {
+
+// The encoding a byte-order mark at the start of the buffer names; empty without one. Reads at
+// most three bytes and goes back to the start, so the reader still meets every byte, and a read
+// error too. False when the start cannot be reached again.
+bool codificacaoDaMarca(std::streambuf& buffer, std::string& codificacao) {
+  std::string inicio(3, '\0');
+  std::streamsize lidos = 0;
+  try {
+    lidos = buffer.sgetn(&inicio[0], static_cast<std::streamsize>(inicio.size()));
+  } catch (const std::exception&) {  // a read error: the reader's first read meets it again
+  }
+  inicio.resize(static_cast<size_t>(lidos));
+  if (inicio == "\xEF\xBB\xBF") {
+    codificacao = "UTF-8";
+  } else if (inicio.compare(0, 2, "\xFF\xFE") == 0 || inicio.compare(0, 2, "\xFE\xFF") == 0) {
+    codificacao = "UTF-16";
+  }
+  return buffer.pubseekpos(0, std::ios::in) == std::streampos(0);
+}
+
+}  // namespace
+
+Resultado abrirArquivo(Utilitarios& utilitarios, const std::string& caminho, std::ifstream& arquivo,
+                       Resultado naoAbre, ArquivoQueNaoAbre seNaoAbrir) {
+  if (!utilitarios.arquivoExiste(caminho)) return naoAbre;
   arquivo.open(caminho);
+  std::string codificacao;
+  // a file whose start cannot be read again is one that does not open
+  if (arquivo.is_open() && !codificacaoDaMarca(*arquivo.rdbuf(), codificacao)) arquivo.close();
   arquivo.exceptions(std::ios::badbit);
-  return arquivo.is_open() || seNaoAbrir == ArquivoQueNaoAbre::vazio;
+  if (!arquivo.is_open()) return seNaoAbrir == ArquivoQueNaoAbre::vazio ? Resultado{} : naoAbre;
+  if (!codificacao.empty()) {
+    return {"Arquivo gravado com BOM (" + codificacao + "): grave-o como texto ANSI, sem BOM", 105};
+  }
+  return {};
 }
 
 void recusarTextoAposNulo() { throw RecusaTextoAposNulo("texto depois de um byte nulo passou"); }

@@ -21,10 +21,12 @@ enum class ArquivoQueNaoAbre {
   vazio,  // the stream reads as an empty file
 };
 
-// Opens an existing file, its stream raising only on a hard read error. False when the file is
-// missing, or cannot be opened and seNaoAbrir is falha.
-bool abrirArquivo(Utilitarios& utilitarios, const std::string& caminho, std::ifstream& arquivo,
-                  ArquivoQueNaoAbre seNaoAbrir = ArquivoQueNaoAbre::falha);
+// Opens an existing file, its stream raising only on a hard read error. Gives the failure that
+// ends the file before its first line, or a valid result: naoAbre when the file is missing, or
+// cannot be opened and seNaoAbrir is falha; 105 when it starts with a byte-order mark, which no
+// reader (nor the model library) would read past as anything but text.
+Resultado abrirArquivo(Utilitarios& utilitarios, const std::string& caminho, std::ifstream& arquivo,
+                       Resultado naoAbre, ArquivoQueNaoAbre seNaoAbrir = ArquivoQueNaoAbre::falha);
 
 // What a reader may make of a line with text hidden behind a NUL byte (anything but blanks after
 // its first NUL), once the line up to that NUL passed.
